@@ -1,0 +1,99 @@
+#include "paramjoueur.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fichierxp.h"
+#include "../shell/erreur_fatale.h"
+
+namespace {
+
+struct Fichiers {
+    const char* xp;
+    const char* anim;
+};
+
+const Fichiers FICHIERS[] = {
+    {"shiz/shiz.xp", "shiz/shiz.p"},
+    {"talon/talon.xp", "talon/talon.p"},
+    {"vishvakarman/vishvakarman.xp", "vishvakarman/vishvakarman.p"},
+    {"panda/panda.xp", "panda/panda.p"},
+};
+
+const int TOUCHES_J1[NB_TOUCHES] = {KEY_R, KEY_H, KEY_G, KEY_Y, KEY_T, KEY_S, KEY_W, KEY_D, KEY_A};
+const int TOUCHES_J2[NB_TOUCHES] = {KEY_I, KEY_COLON, KEY_L, KEY_P, KEY_O, KEY_DOWN, KEY_UP, KEY_RIGHT, KEY_LEFT};
+
+[[noreturn]] void fermeture_ratee()
+{
+    // The display is left as it is for this one.
+    allegro_message("probleme de fermeture du fichier caracteristique.");
+    std::exit(1);
+}
+
+}  // namespace
+
+void ParamJoueur::SetPerso(PERSO p)
+{
+    if (p < shiz || p > panda)
+        std::exit(1);
+    perso = p;
+    xp_pathfile = FICHIERS[p].xp;
+    p_pathfile = FICHIERS[p].anim;
+    load_xp_file();
+}
+
+void ParamJoueur::SetKey()
+{
+    const int* touches = joueur == 1 ? TOUCHES_J1 : joueur == 2 ? TOUCHES_J2 : nullptr;
+    if (!touches)
+        return;
+    for (int i = 0; i < NB_TOUCHES; ++i)
+        pkeys[i] = touches[i];
+}
+
+void ParamJoueur::load_xp_file()
+{
+    std::FILE* f = xp_pathfile ? std::fopen(xp_pathfile, "rb") : nullptr;
+    if (!f)
+        erreur_fatale("probleme d'ouverture du fichier caracteristique.");
+    lire_fichier_xp(f, carac);
+    if (std::fclose(f) != 0)
+        fermeture_ratee();
+}
+
+void ParamJoueur::save_xp_file()
+{
+    carac.niveau = GetNiveau(carac.experience);
+    if (!xp_pathfile)
+        erreur_fatale("probleme d'ouverture du fichier caracteristique.");
+    const std::string temporaire = std::string(xp_pathfile) + ".tmp";
+    std::FILE* f = std::fopen(temporaire.c_str(), "wb");
+    if (!f)
+        erreur_fatale("probleme d'ouverture du fichier caracteristique.");
+    const bool ecrit = ecrire_fichier_xp(f, carac) && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
+    if (std::fclose(f) != 0 || !ecrit || std::rename(temporaire.c_str(), xp_pathfile) != 0) {
+        // The old file is untouched; only the half-written copy goes.
+        std::remove(temporaire.c_str());
+        fermeture_ratee();
+    }
+}
+
+void MENU_XP::init_MENU_XP(int joueur)
+{
+    const int x = joueur == 1 ? 107 : 521;
+    FORp.SetObjetMenu("graphics/plus.bmp", x, 292);
+    DEXp.SetObjetMenu("graphics/plus.bmp", x, 276);
+    CONp.SetObjetMenu("graphics/plus.bmp", x, 260);
+    INTp.SetObjetMenu("graphics/plus.bmp", x, 244);
+}
+
+void MENU_XP::Destroy()
+{
+    FORp.DestroyBitmap();
+    DEXp.DestroyBitmap();
+    CONp.DestroyBitmap();
+    INTp.DestroyBitmap();
+}

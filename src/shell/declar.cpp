@@ -1,0 +1,38 @@
+#include "declar.h"
+
+std::atomic<int32_t> t{0};
+std::atomic<int32_t> gamet{0};
+std::atomic<int32_t> s{0};
+
+uint32_t volume_sonore = 200;
+uint32_t volume_musique = 200;
+PALETTE palp1;
+
+void timer() { t.fetch_add(1, std::memory_order_relaxed); }
+END_OF_FUNCTION(timer)
+
+void gamespeed() { gamet.fetch_add(1, std::memory_order_relaxed); }
+END_OF_FUNCTION(gamespeed)
+
+void sec() { s.fetch_add(1, std::memory_order_relaxed); }
+END_OF_FUNCTION(sec)
+
+void installer_horloges()
+{
+    LOCK_VARIABLE(t);
+    LOCK_VARIABLE(gamet);
+    LOCK_VARIABLE(s);
+    LOCK_FUNCTION(timer);
+    LOCK_FUNCTION(gamespeed);
+    LOCK_FUNCTION(sec);
+    install_int(timer, PERIODE_TIMER_DEMARRAGE_MS);
+    install_int_ex(sec, PERIODE_SEC_TICKS);
+    install_int_ex(gamespeed, PERIODE_JEU_TICKS);
+}
+
+void regler_periode_timer(int periode_ms)
+{
+    // The library keeps the callback and only changes its speed; the counter
+    // is ours and is never touched here.
+    install_int(timer, periode_ms);
+}

@@ -1,0 +1,76 @@
+#include "fichierconfig.h"
+
+#include <cstdio>
+
+namespace {
+
+// May happen while a full-screen mode is up: leave it so the box can be seen,
+// and go on in a window afterwards.
+void signaler(const char* message)
+{
+    set_gfx_mode(GFX_TEXT, 640, 480, 0, 0);
+    allegro_message("%s", message);
+    set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480, 0, 0);
+}
+
+// Matches the key literally, then reads a number and the white space after
+// it. On a mismatch the stream stays at the first differing character, so the
+// following keys fail too and their settings keep their values.
+bool lire_valeur(FILE* f, const char* cle, int& valeur)
+{
+    for (const char* c = cle; *c; ++c) {
+        const int lu = std::fgetc(f);
+        if (lu != static_cast<unsigned char>(*c)) {
+            if (lu != EOF)
+                std::ungetc(lu, f);
+            break;
+        }
+    }
+    return std::fscanf(f, "%d\n", &valeur) == 1;
+}
+
+}  // namespace
+
+bool saveFichierConfig(ParamMoteur* pm)
+{
+    FILE* f = std::fopen("zef.ini", "w+");
+    if (!f) {
+        signaler("impossible d'ouvrir le fichier zef.cfg");
+        return false;
+    }
+    std::fprintf(f, "j1_control=%d\n", pm->parP1.control);
+    std::fprintf(f, "j2_control=%d\n", pm->parP2.control);
+    std::fprintf(f, "mode_evolution=%d\n", pm->ModeEvolution ? 1 : 0);
+    std::fprintf(f, "volume_sonore=%d\n", static_cast<int>(volume_sonore));
+    std::fprintf(f, "volume_musique=%d\n", static_cast<int>(volume_musique));
+    if (std::fclose(f) != 0) {
+        signaler("impossible de fermer le fichier zef.ini");
+        return false;
+    }
+    return true;
+}
+
+bool chargerFichierConfig(ParamMoteur* pm)
+{
+    FILE* f = std::fopen("zef.ini", "r");
+    if (!f) {
+        signaler("impossible d'ouvrir le fichier zef.ini");
+        return false;
+    }
+    int valeur = 0;
+    if (lire_valeur(f, "j1_control=", valeur))
+        pm->parP1.control = valeur;
+    if (lire_valeur(f, "j2_control=", valeur))
+        pm->parP2.control = valeur;
+    if (lire_valeur(f, "mode_evolution=", valeur))
+        pm->ModeEvolution = valeur != 0;
+    if (lire_valeur(f, "volume_sonore=", valeur))
+        volume_sonore = static_cast<uint32_t>(valeur);
+    if (lire_valeur(f, "volume_musique=", valeur))
+        volume_musique = static_cast<uint32_t>(valeur);
+    if (std::fclose(f) != 0) {
+        signaler("impossible de fermer le fichier zef.ini");
+        return false;
+    }
+    return true;
+}

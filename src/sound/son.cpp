@@ -1,0 +1,41 @@
+#include "son.h"
+
+constexpr int PAN_CENTRE = 128;
+constexpr int FREQUENCE_NORMALE = 1000;
+
+bool SON::ouvrir(const char* chemin)
+{
+    sound = load_sample(chemin);
+    ouvert = sound != nullptr;
+    return ouvert;
+}
+
+void SON::fermer()
+{
+    if (sound)
+        destroy_sample(sound);
+    sound = nullptr;
+    ouvert = false;
+}
+
+void SON::lire() { lire(static_cast<int>(volume_sonore), PAN_CENTRE); }
+
+void SON::lire(int volume) { lire(volume, PAN_CENTRE); }
+
+void SON::lire(int volume, int pan)
+{
+    if (ouvert)
+        play_sample(sound, volume, pan, FREQUENCE_NORMALE, 0);
+}
+
+void SON::lire_boucle(int volume, int repeter)
+{
+    if (ouvert)
+        play_sample(sound, volume, PAN_CENTRE, FREQUENCE_NORMALE, repeter != 0);
+}
+
+void SON::stop()
+{
+    if (sound)
+        stop_sample(sound);
+}

@@ -1,0 +1,58 @@
+// Fonts as screens hold them, and the taunt lines.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "story/texte.h"
+#include "support/allegro_env.h"
+
+namespace {
+
+std::set<std::string> tirages(PERSO p, int n)
+{
+    dialogue d;
+    std::set<std::string> vus;
+    for (int i = 0; i < n; ++i)
+        vus.insert(d.dialoguer(p));
+    return vus;
+}
+
+TEST(Repliques, EachFighterSaysOnlyItsOwnTenLines)
+{
+    std::srand(42);
+    EXPECT_EQ(tirages(panda, 2000), (std::set<std::string>{"Grrrr", "Rrroaaaa", "Wooaaarrr", "RrrRr", "Grrrgrr",
+                                                            "RrrraOOoo", "Grraaoo", "Grrgrr", "Rrooaarr",
+                                                            "Hehehe"}));
+    EXPECT_EQ(tirages(talon, 2000),
+              (std::set<std::string>{"t1", "t2", "t3", "t4", "t5", "t6", "t7", "t8", "t9", "t10"}));
+    const std::set<std::string> shiz_dit = tirages(shiz, 2000);
+    EXPECT_EQ(shiz_dit.size(), 10u);
+    // Stored as Latin-1 for the text layer: one byte per accented letter.
+    EXPECT_TRUE(shiz_dit.count("Laisse tomb\xe9 t'as aucune chance"));
+}
+
+TEST(Police, AMissingFileIsReportedAndLeavesTheFontEmpty)
+{
+    allegro_sans_systeme();
+    ASSERT_EQ(alfont_init(), ALFONT_OK);
+    FontClass f;
+    testing::internal::CaptureStdout();
+    f.charger("graphics/absent.ttf");
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot load the font"), std::string::npos);
+    EXPECT_EQ(f.font, nullptr);
+    f.taille(20);   // harmless on an empty font
+    f.destroy();
+
+    testing::internal::CaptureStdout();
+    f.charger(ZEF_TEST_FONT);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    ASSERT_NE(f.font, nullptr);
+    f.taille(60);
+    EXPECT_EQ(alfont_get_font_size(f.font), 60);
+    f.destroy();
+    EXPECT_EQ(f.font, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// The generator as the build runs it: whole data folders, side by side.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "fonts.h"
+#include "output.h"
+#include "producers.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempDir {
+public:
+    // The process id keeps runs from two build trees at once apart.
+    explicit TempDir(const std::string& name)
+        : path_(fs::temp_directory_path() / ("zefgen-test-" + std::to_string(::getpid()) + "-" + name)) {
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+std::map<std::string, std::vector<std::uint8_t>> snapshot(const fs::path& root) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file()) files[fs::relative(e.path(), root).generic_string()] = read_file(e.path());
+    return files;
+}
+
+std::string text_of(const fs::path& p) { return read_text_file(p); }
+
+const char* const kDefaultSettings =
+    "j1_control=1\nj2_control=0\nmode_evolution=1\nvolume_sonore=200\nvolume_musique=200\n";
+
+}  // namespace
+
+TEST(Generator, SameSourcesGiveIdenticalFilesAndKeepThePlayersSettings) {
+    TempDir a("a"), b("b");
+    std::ostringstream log;
+    generate_all(a.path(), ZEFGEN_CONTENT_DIR, std::nullopt, log);
+    generate_all(b.path(), ZEFGEN_CONTENT_DIR, std::nullopt, log);
+
+    const auto first = snapshot(a.path()), second = snapshot(b.path());
+    for (const char* expected : {"graphics/logo.bmp", "graphics/blackscreen.bmp", "graphics/chinese.ttf",
+                                 "graphics/chinyen.ttf", "graphics/intsh.ttf", "graphics/Fanjofey.ttf",
+                                 "wav/Pyxelharn.wav", "wav/zef.wav", "wav/mouseover.wav", "wav/mouseclic.wav",
+                                 "wav/gong.wav", "zef.ini"})
+        EXPECT_TRUE(first.count(expected)) << expected << " was not generated";
+    ASSERT_EQ(first.size(), second.size());
+    for (const auto& [name, bytes] : first) EXPECT_TRUE(second.at(name) == bytes) << name << " differs between runs";
+    EXPECT_EQ(text_of(a.path() / "zef.ini"), kDefaultSettings);
+
+    // The player changes a setting; regenerating must leave it alone, while
+    // a damaged asset is repaired.
+    const std::string mine = "j1_control=0\nj2_control=1\nmode_evolution=0\nvolume_sonore=50\nvolume_musique=0\n";
+    std::ofstream(a.path() / "zef.ini", std::ios::trunc) << mine;
+    std::ofstream(a.path() / "graphics/logo.bmp", std::ios::trunc) << "damaged";
+    std::ostringstream again;
+    const Output::Counts counts = generate_all(a.path(), ZEFGEN_CONTENT_DIR, std::nullopt, again);
+    EXPECT_EQ(text_of(a.path() / "zef.ini"), mine);
+    EXPECT_EQ(read_file(a.path() / "graphics/logo.bmp"), first.at("graphics/logo.bmp"));
+    EXPECT_EQ(counts.written, 1);
+    EXPECT_EQ(counts.kept, 1);
+}
+
+TEST(Generator, PlayerFilesAreNeverOverwritten) {
+    TempDir dir("player");
+    Output out(dir.path());
+    EXPECT_TRUE(out.write_player_file("shiz/shiz.xp", {'1'}));
+    EXPECT_FALSE(out.write_player_file("shiz/shiz.xp", {'2'}));
+    EXPECT_EQ(text_of(dir.path() / "shiz/shiz.xp"), "1");
+    fs::create_directories(dir.path() / "odd");  // even something that isn't a file is not replaced
+    EXPECT_FALSE(out.write_player_file("odd", {'3'}));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "odd"));
+}
+
+TEST(Generator, AssetsAreRewrittenOnlyWhenTheirBytesChange) {
+    TempDir dir("assets");
+    Output out(dir.path());
+    out.write_asset("deep/er/file.bin", {1, 2, 3});
+    const fs::path file = dir.path() / "deep/er/file.bin";
+    const auto first_time = fs::last_write_time(file);
+    fs::last_write_time(file, first_time - std::chrono::hours(1));
+    out.write_asset("deep/er/file.bin", {1, 2, 3});
+    EXPECT_EQ(fs::last_write_time(file), first_time - std::chrono::hours(1)) << "identical bytes were rewritten";
+    out.write_asset("deep/er/file.bin", {1, 2, 4});
+    EXPECT_EQ(read_file(file), (std::vector<std::uint8_t>{1, 2, 4}));
+    EXPECT_EQ(out.counts().written, 2);
+    EXPECT_EQ(out.counts().unchanged, 1);
+    EXPECT_FALSE(fs::exists(dir.path() / "deep/er/file.bin.tmp"));
+}
+
+TEST(Generator, MissingFontNamesItsPackage) {
+    TempDir dir("fonts");
+    const FontTable table = FontTable::parse(
+        "# id  file  package  ships-as\n"
+        "gone  /nonexistent/Gone-Bold.otf  fonts-gone  graphics/gone.ttf\n",
+        "fonts.txt");
+    Output out(dir.path());
+    try {
+        ship_fonts(table, out);
+        FAIL() << "no error for a missing font";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/Gone-Bold.otf"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("install the Debian package fonts-gone"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(FontTable::parse("a b c\n", "fonts.txt"), std::runtime_error);
+    EXPECT_THROW(FontTable::parse("a /x p -\na /y p -\n", "fonts.txt"), std::runtime_error);
+    const FontTable drawn_only = FontTable::parse("a /x p -  # only drawn with\n", "fonts.txt");
+    ASSERT_EQ(drawn_only.entries().size(), 1u);
+    EXPECT_TRUE(drawn_only.entries()[0].ships_as.empty());
+}

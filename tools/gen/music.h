@@ -1,0 +1,17 @@
+#pragma once
+// Renders scores (content/music/*.txt) to stereo music loops.
+
+#include "audio.h"
+#include "score.h"
+
+struct Context;
+
+// The instruments and drums the renderer knows, for the score parser.
+const ScoreVocabulary& music_vocabulary();
+
+// The whole song, exactly as long as its bars. Reverb, echoes and release
+// tails that run past the end are wrapped onto the start, so the file loops
+// without a click or a sudden dry patch.
+Sound render_score(const Score& score);
+
+void produce_music(Context& ctx);

@@ -1,0 +1,48 @@
+#include "producers.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+
+#include "logo.h"
+#include "music.h"
+#include "player_files.h"
+#include "jingle.h"
+#include "sounds_menu.h"
+
+namespace {
+
+void fonts(Context& ctx) { ship_fonts(ctx.fonts, ctx.out); }
+
+}  // namespace
+
+const std::vector<Producer>& producers() {
+    static const std::vector<Producer> list{
+        {"fonts", fonts},
+        {"intro screens", produce_intro_screens},
+        {"studio jingle", produce_studio_jingle},
+        {"menu sounds", produce_menu_sounds},
+        {"music", produce_music},
+        {"player defaults", produce_player_defaults},
+    };
+    return list;
+}
+
+void run_producers(Context& ctx, std::ostream& log) {
+    for (const Producer& p : producers()) {
+        const auto start = std::chrono::steady_clock::now();
+        p.run(ctx);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        char line[96];
+        std::snprintf(line, sizeof line, "  %-16s %6.2f s\n", p.name, took.count());
+        log << line;
+    }
+}
+
+Output::Counts generate_all(const std::filesystem::path& data_dir, const std::filesystem::path& content_dir,
+                            const std::optional<std::filesystem::path>& preview_dir, std::ostream& log) {
+    Output out(data_dir, preview_dir);
+    Context ctx{out, content_dir, FontTable::load(content_dir / "fonts.txt")};
+    run_producers(ctx, log);
+    return out.counts();
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs what the game needs from Debian, builds it, generates its data,
+# then starts the game:      ./zef.sh
+# or runs the test suite:    ./zef.sh test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_packages=(
+  build-essential cmake pkg-config
+  liballegro4-dev libfreetype-dev libmpg123-dev libcairo2-dev
+  libgtest-dev googletest libbenchmark-dev
+  fonts-dejavu-core fonts-league-spartan fonts-bebas-neue fonts-lobster
+  x11-utils   # message boxes
+)
+test_packages=(xvfb xauth imagemagick xdotool sox clang libclang-rt-14-dev)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build build -j"$(nproc)"
+}
+
+case "${1:-play}" in
+  play)
+    install_missing "${build_packages[@]}"
+    build
+    cd data
+    exec ../build/src/zef
+    ;;
+  test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build
+    ctest --test-dir build --output-on-failure
+    ;;
+  *)
+    echo "usage: $0 [play|test]" >&2
+    exit 2
+    ;;
+esac
