@@ -12,7 +12,7 @@ build_packages=(
   fonts-dejavu-core fonts-league-spartan fonts-bebas-neue fonts-lobster
   x11-utils   # message boxes
 )
-test_packages=(xvfb xauth imagemagick xdotool sox clang libclang-rt-14-dev)
+test_packages=(xvfb xauth imagemagick xdotool sox clang libclang-rt-14-dev valgrind)
 
 install_missing() {
   local missing=()
@@ -42,6 +42,9 @@ case "${1:-play}" in
   test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     build
+    echo "== Benchmarks (figures only)"
+    build/tests/zef_bench --benchmark_min_time=0.05
+    echo "== Tests"
     ctest --test-dir build --output-on-failure
     ;;
   *)

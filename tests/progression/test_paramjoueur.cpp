@@ -8,6 +8,7 @@
 #include "progression/paramjoueur.h"
 #include "support/allegro_env.h"
 #include "support/dossier_temp.h"
+#include "support/fichier_anim_test.h"
 
 namespace {
 
@@ -120,6 +121,29 @@ TEST_F(Joueur, EachSideHasItsDefaultKeys)
     sans.SetKey();
     EXPECT_EQ(sans.pkeys[3], 77);
     EXPECT_EQ(sans.pkeys[0], 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MenuXp, TheFourButtonsStandBesideTheirLinesOnEachSide)
+{
+    allegro_sans_systeme();
+    DossierTemp dossier;
+    ecrire_bmp("graphics/plus.bmp", 14, 14, 0, 200, 0);
+    for (auto [joueur, x] : {std::pair{1, 107}, std::pair{2, 521}, std::pair{0, 521}}) {
+        MENU_XP m;
+        m.init_MENU_XP(joueur);
+        const ObjetGraph* boutons[] = {&m.FORp, &m.DEXp, &m.CONp, &m.INTp};
+        for (int i = 0; i < 4; ++i) {
+            ASSERT_NE(boutons[i]->ObjBmp, nullptr);
+            EXPECT_EQ(boutons[i]->GetX(), x);
+            EXPECT_EQ(boutons[i]->GetY(), 292 - 16 * i);   // strength on top
+        }
+        m.Destroy();
+        EXPECT_EQ(m.INTp.ObjBmp, nullptr);
+    }
 }
 
 }  // namespace
