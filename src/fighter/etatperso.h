@@ -1,0 +1,43 @@
+// The set of states a fighter is in: it can be crouched and guarding,
+// airborne and attacking, dizzy and idle at once.
+#ifndef ZEF_ETATPERSO_H
+#define ZEF_ETATPERSO_H
+
+#include <cstdint>
+#include <initializer_list>
+
+enum ETAT {
+    repos = 0,     // standing idle
+    donnecoup,     // an attack animation is running
+    saute,         // airborne after a jump
+    marche,        // walking
+    touche,        // reeling from a hit
+    touchetombe,   // knocked down, flying or falling
+    baisse,        // going down into a crouch
+    bas,           // crouched
+    releve,        // getting up
+    protection,    // guarding
+    taunt,         // taunting
+    esquive,       // dodging
+    course,        // running
+    aterre,        // lying on the ground
+    pommes,        // dizzy
+    NB_ETATS
+};
+
+class CETAT {
+public:
+    bool etat[NB_ETATS] = {};
+    ETAT petat = repos;   // the state added last
+    int32_t Prior = 0;    // drawing priority: the greater is drawn in front
+
+    void initCETAT();
+    bool estdans(ETAT e) const { return etat[e]; }
+    // Enters e. The state added before is left, unless it is one of the
+    // lasting states (crouched, airborne, dizzy), which only enlever ends.
+    void ajouter(ETAT e);
+    void enlever(ETAT e);
+    int SetPrior() const;
+};
+
+#endif

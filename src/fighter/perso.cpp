@@ -1,0 +1,100 @@
+#include "perso.h"
+
+void Perso::PersoVarInit(ParamJoueur p)
+{
+    bonusxp = 0;
+    pers = p.perso;
+    Cvitdedeplacmt = donneesperso.vitesse;
+    Cvitdesaut = donneesperso.forcesaut;
+    Cvitdeplanmt = 10;
+    joueur = p.joueur;
+    Vie = donneesperso.PV;
+    dVie = donneesperso.PV;
+    sonperso.initialiser(p.perso);
+    SpeInit(p);
+    clav.init_combo(p);
+    InitBarre();
+    status.initCETAT();
+    ai.initIA();
+    nbcoup = 0;
+    nbcoupsdonnes = 0;
+}
+
+int Perso::NewAnim(ParamLvl par)
+{
+    if (ChAnim.EstVide() || !ChAnim.EstTimeImgFini(to, donneesperso.rapidite))
+        return 0;
+    if (!ChAnim.estfindeliste())
+        ChAnim.suivant();
+    else
+        FinAnim(par);
+    MontrerImage();
+    to = t;
+    return 1;
+}
+
+void Perso::FinAnim(ParamLvl par)
+{
+    if (status.estdans(baisse)) {
+        SetAnim(SLOT_BAS);
+        status.ajouter(bas);
+    } else if (status.estdans(releve)) {
+        Vx = 0;
+        if (status.estdans(pommes))
+            DansLesPommes();
+        else
+            SetAnim(SLOT_REPOS);
+        status.ajouter(repos);
+    } else if (status.estdans(touche)) {
+        if (status.estdans(bas)) {
+            StandBas();
+        } else if (!enlair(par)) {
+            // In the air the hit pose stays until the fighter lands.
+            SetAnim(SLOT_REPOS);
+            Vx = 0;
+            status.ajouter(repos);
+        }
+    } else if (status.estdans(touchetombe)) {
+        if (!enlair(par)) {
+            SetAnim(SLOT_A_TERRE);
+            status.ajouter(aterre);
+        }
+    } else if (status.estdans(taunt) || status.estdans(esquive)) {
+        SetAnim(SLOT_REPOS);
+        status.ajouter(repos);
+    } else if (status.estdans(donnecoup)) {
+        if (enlair(par)) {
+            SetAnim(SLOT_SAUT);
+            status.ajouter(saute);
+        } else if (status.estdans(bas)) {
+            SetAnim(SLOT_BAS);
+            Vx = 0;
+        } else {
+            status.ajouter(repos);
+            SetAnim(SLOT_REPOS);
+            Vx = 0;
+        }
+        status.enlever(donnecoup);
+    }
+}
+
+void Perso::getInfo(CETAT ad, int adx)
+{
+    info.mana = Mana;
+    info.status = status;
+    info.Position = x;
+    info.b = hflip;
+    info.adv.Position = adx;
+    info.adv.dist = x > adx ? x - adx : adx - x;
+    info.adv.status = ad;
+}
+
+void Perso::DestroyPerso()
+{
+    Destroy();
+    Obj.Destroy();
+    BarreFond.DestroyBitmap();
+    BarreVie.DestroyBitmap();
+    BarreVie2.DestroyBitmap();
+    BarreMana.DestroyBitmap();
+}
