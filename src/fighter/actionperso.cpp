@@ -155,12 +155,19 @@ bool Perso::CoutMana(int slot, int& cout) const
     return true;
 }
 
+bool Perso::Payer(int slot, int& cout)
+{
+    if (!CoutMana(slot, cout) || Mana <= cout)
+        return false;
+    RemMana(cout);
+    return true;
+}
+
 void Perso::Course()
 {
     int cout = 0;
-    if (!CoutMana(SLOT_COURSE, cout) || Mana <= cout)
+    if (!Payer(SLOT_COURSE, cout))
         return;
-    RemMana(cout);
     voix(2);
     Vx = 0;
     status.ajouter(course);
@@ -180,9 +187,8 @@ void Perso::Charge()
 void Perso::Esquive()
 {
     int cout = 0;
-    if (!CoutMana(SLOT_ESQUIVE, cout) || Mana <= cout)
+    if (!Payer(SLOT_ESQUIVE, cout))
         return;
-    RemMana(cout);
     voix(11);
     Vx = 0;
     status.ajouter(esquive);
@@ -192,11 +198,9 @@ void Perso::Esquive()
 void Perso::CoupSpecial(int slot, bool quitteBas)
 {
     int cout = 0;
-    // Strictly more mana than the cost is needed.
-    if (!CoutMana(slot, cout) || Mana <= cout)
+    if (!Payer(slot, cout))
         return;
-    RemMana(cout);
-    ajoutexp(cout);
+    ajoutexp(cout);   // mana spent counts as experience
     voix(slot);
     magie(slot - SLOT_SPECIAL);
     Vx = 0;

@@ -39,25 +39,19 @@ void Perso::PlayerInput(ParamJoueur pl, ParamLvl plvl)
         }
         break;
     case G:
-        if (attaque && !est(protection) && droite)
+    case D: {
+        // Holding back while the opponent attacks guards.
+        const bool arriere = (code == G) == droite;
+        if (attaque && !est(protection) && arriere)
             Protection();
         else if (est(saute))
-            PlanerAr();
+            code == G ? PlanerAr() : PlanerAvt();
         else if (est(bas))
             sereleve();
         else if (!(est(protection) && attaque))
-            reculer();
+            code == G ? reculer() : avancer();
         break;
-    case D:
-        if (attaque && !est(protection) && !droite)
-            Protection();
-        else if (est(saute))
-            PlanerAvt();
-        else if (est(bas))
-            sereleve();
-        else if (!(est(protection) && attaque))
-            avancer();
-        break;
+    }
     case H:
         if (debout)
             sauter();

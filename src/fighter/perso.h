@@ -184,6 +184,9 @@ protected:
     // The mana cost on a slot's first frame; false when the slot is empty
     // (the move is then unavailable).
     bool CoutMana(int slot, int& cout) const;
+    // Spends the cost of a costly move when there is strictly more mana than
+    // it; false (nothing spent) otherwise or when the slot is empty.
+    bool Payer(int slot, int& cout);
     void Attaque(int voix_, int effet_, bool arret, int slot);
     void CoupSpecial(int slot, bool quitteBas);
     // The two life steps that end every environment update.

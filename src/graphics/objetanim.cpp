@@ -126,6 +126,23 @@ void ObjetAnim::MontrerImage()
     dy = img.O.y;
 }
 
+void ObjetAnim::PasSelonImage()
+{
+    const int32_t maintenant = t;
+    const int32_t dt = maintenant - time;
+    const ImgAnim img = ExtrAnim();
+    if (img.mvtx != 0)
+        Vx = hflip ? -img.mvtx : img.mvtx;
+    else
+        Vx += (dt * Ax) / 10;
+    if (img.mvty != 0)
+        Vy = img.mvty;
+    else
+        Vy += (dt * Ay) / 10;
+    integrer(dt);
+    time = maintenant;
+}
+
 void ObjetAnim::Destroy()
 {
     for (ListeAnim& slot : CONTENU)

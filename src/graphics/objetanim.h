@@ -38,6 +38,10 @@ protected:
 
     void MontrerImage();
     void RemplirDepuis(const char* chemin);
+    // One position step in which the frame on show, when it carries a
+    // velocity, imposes it (mirrored for a mirrored object) instead of the
+    // acceleration.
+    void PasSelonImage();
 };
 
 #endif

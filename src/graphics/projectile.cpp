@@ -24,19 +24,4 @@ void Projectile::SetPath(const ParamJoueur& par)
         std::snprintf(pathfile, sizeof pathfile, "%s", FICHIERS[par.perso]);
 }
 
-void Projectile::NewPos()
-{
-    const int32_t maintenant = t;
-    const int32_t dt = maintenant - time;
-    const ImgAnim img = ExtrAnim();
-    if (img.mvtx != 0)
-        Vx = hflip ? -img.mvtx : img.mvtx;
-    else
-        Vx += (dt * Ax) / 10;
-    if (img.mvty != 0)
-        Vy = img.mvty;
-    else
-        Vy += (dt * Ay) / 10;
-    integrer(dt);
-    time = maintenant;
-}
+void Projectile::NewPos() { PasSelonImage(); }

@@ -10,7 +10,7 @@ public:
     // Ready at (0, 0), unmirrored, still, nothing playing, animations loaded.
     void ProjInit(const ParamJoueur& par);
     void SetPath(const ParamJoueur& par);
-    // A frame's velocity, when it has one, replaces the current one.
+    // A frame's velocity, when it has one, replaces the current one; no bounds.
     void NewPos();
 };
 
