@@ -5,15 +5,17 @@
 
 #include <cstdint>
 
+#include "../graphics/paramlvl.h"
 #include "../progression/paramjoueur.h"
 #include "../shell/declar.h"
 
 struct ParamMoteur {
-    bool ModeEvolution = false;
+    bool ModeEvolution = false;       // progression: experience shown, awarded, saved
     ModeDeJeux ModeDeJeu = mode_versus;
-    int32_t winner = 0;
+    int32_t winner = 0;               // side that won the last completed match
     ParamJoueur parP1;
     ParamJoueur parP2;
+    ParamLvl Parlvl;                  // the stage, its background and the camera
 };
 
 #endif

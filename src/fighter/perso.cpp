@@ -20,6 +20,25 @@ void Perso::PersoVarInit(ParamJoueur p)
     nbcoupsdonnes = 0;
 }
 
+void Perso::RemettreAZero(ParamJoueur p)
+{
+    bonusxp = 0;
+    Cvitdedeplacmt = donneesperso.vitesse;
+    Cvitdesaut = donneesperso.forcesaut;
+    Vie = donneesperso.PV;
+    dVie = donneesperso.PV;
+    Speencour = false;
+    nObj = 0;
+    faitTrembler = false;
+    faitScrollerX = faitScrollerY = faitRalentir = 0;
+    clav.init_combo(p);
+    tdVie = t;
+    status.initCETAT();
+    ai.initIA();
+    nbcoup = 0;
+    nbcoupsdonnes = 0;
+}
+
 int Perso::NewAnim(ParamLvl par)
 {
     if (ChAnim.EstVide() || !ChAnim.EstTimeImgFini(to, donneesperso.rapidite))

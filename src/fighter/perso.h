@@ -73,6 +73,9 @@ public:
 
     // Core.
     void PersoVarInit(ParamJoueur p);
+    // The same for another match with everything already loaded: only the
+    // fighter's variables start again.
+    void RemettreAZero(ParamJoueur p);
     // Advances the animation; 1 when a new frame was taken.
     int NewAnim(ParamLvl par);
     // What follows the end of a one-shot animation.

@@ -2,6 +2,10 @@
 
 #include <allegro.h>
 
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "support/allegro_env.h"
@@ -60,6 +64,13 @@ Combat::Combat(const std::map<int, SlotTest>& slots, PERSO perso)
                 d.mana = def.mana;
             if (k == 1)
                 d.lanceFX = def.lance;
+            // Attacks strike on their second frame, at arm's length.
+            const bool attaque = (slot >= 20 && slot <= 38) || (slot >= 40 && slot <= 47);
+            if (attaque && k == 1) {
+                d.nb_attaques = 1;
+                d.attaque[0] = {30, -50};
+                d.dgt = {30, 20, 0, false};
+            }
             d.positionFX = {40, -60};
             images[{slot, k}] = d;
         }
@@ -102,7 +113,7 @@ Combat::~Combat()
     s = 0;
 }
 
-void Combat::preparer(PersoOuvert& p, int cote, int x)
+void Combat::preparer(Perso& p, int cote, int x)
 {
     const ParamJoueur& par = cote == 1 ? par1 : par2;
     p.ModeEvolution = false;
@@ -113,10 +124,25 @@ void Combat::preparer(PersoOuvert& p, int cote, int x)
     p.SetMaxXY(lvl.fond->w, lvl.fond->h);
     p.GraphVarInit();
     p.MvtVarInit();
-    p.poser(x, lvl.GetHteurSol());
+    p.SetX(x);
+    p.SetY(lvl.GetHteurSol());
     p.SynchroTime();
     p.SetAnim(0);
     p.SynchroTimeAnim();
 }
 
 void Combat::attendre(int n) { t += n; }
+
+void Combat::ecrire_decor(STAGE stage, int w, int h)
+{
+    const std::string nom = ParamLvl::NomObjet(stage);
+    std::string objet = nom + "_BMP";   // the name dat gives a grabbed file
+    for (char& ch : objet)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    ecrire_bmp("decor/" + nom + ".bmp", w, h, 90, 120, 200);
+    const std::string commande = "cd decor && dat -a -t BMP -bpp 16 ../stage/stage.pak " + nom + ".bmp >/dev/null && " +
+                                 "dat ../stage/stage.pak " + objet + " NAME=" + nom + " >/dev/null";
+    std::filesystem::create_directories("stage");
+    if (std::system(commande.c_str()) != 0)
+        throw std::runtime_error("dat failed: " + commande);
+}

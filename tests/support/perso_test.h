@@ -60,7 +60,9 @@ public:
 
     // A fighter of side 1 or 2, statistics from characteristics all 10,
     // progression off (effective 12), standing at (x, ground), slot 0.
-    void preparer(PersoOuvert& p, int cote, int x);
+    void preparer(Perso& p, int cote, int x);
+    // The stage datafile holding one background of w x h for the stage.
+    void ecrire_decor(STAGE stage, int w, int h);
     // Moves the clock on by n ticks.
     static void attendre(int n);
 

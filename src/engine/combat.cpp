@@ -1,0 +1,179 @@
+#include "moteur.h"
+
+namespace {
+
+bool special_en_cours(const Perso& p) { return p.Speencour || p.nObj != 0; }
+
+}  // namespace
+
+int Moteur::Gogogo(ParamMoteur* PM, int duree)
+{
+    DebutRound(PM, duree);
+    while (RoundEnCours()) {
+        if (key[KEY_ESC]) {
+            rest(250);
+            return ROUND_ABANDONNE;
+        }
+        PasSecondes();
+        while (gamet > 0) {
+            TickCombat(PM);
+            --gamet;
+        }
+        ImageCombat(PM);
+        Montrer();
+        clear_bitmap(buffer);
+    }
+    return FinRound(PM);
+}
+
+void Moteur::DebutRound(ParamMoteur* PM, int duree)
+{
+    s = 0;
+    t = 0;
+    gamet = 1;   // the first pass runs exactly one tick
+    stimer = duree;
+    p1.x_scr = p2.x_scr = 320;
+    if (!PM->ModeEvolution)
+        p1.donneesperso.carac.experience = p2.donneesperso.carac.experience = 0;
+    clear_bitmap(buffer);
+    p1.SetAnim(0);
+    p2.SetAnim(0);
+    nouvelle_image_p1 = nouvelle_image_p2 = false;
+}
+
+bool Moteur::RoundEnCours() const { return p1.GetVie() >= 1 && p2.GetVie() >= 1 && stimer >= 0; }
+
+void Moteur::PasSecondes()
+{
+    // Once per pass, and only when s is exactly one ahead.
+    if (s != t + 1)
+        return;
+    ++t;
+    --stimer;
+    mfps = fps;
+    fps = 0;
+    p1.AddMana(p1.donneesperso.AutoMana);
+    p2.AddMana(p2.donneesperso.AutoMana);
+}
+
+void Moteur::TickCombat(ParamMoteur* PM)
+{
+    ParamLvl& lvl = PM->Parlvl;
+    p1.getInfo(p2.status, p2.GetX());
+    p2.getInfo(p1.status, p1.GetX());
+    if (horloge.reelle()) {
+        poll_keyboard();
+        poll_joystick();
+    }
+    p1.PlayerInput(PM->parP1, lvl);
+    p2.PlayerInput(PM->parP2, lvl);
+    if (p2touche && nouvelle_image_p1)
+        FinAttaque(2);
+    if (p1touche && nouvelle_image_p2)
+        FinAttaque(1);
+    TestInteraction();
+    p1.TesteEnvir(lvl);
+    p2.TesteEnvir(lvl);
+    nouvelle_image_p1 = p1.NewAnim(lvl) != 0;
+    nouvelle_image_p2 = p2.NewAnim(lvl) != 0;
+    if (special_en_cours(p1))
+        p1.SpeEvenSuiv(lvl);
+    if (special_en_cours(p2))
+        p2.SpeEvenSuiv(lvl);
+    SetVitesse(p1.faitRalentir != 0 || p2.faitRalentir != 0 ? 12 : 6);
+    p1.NewPos();
+    p2.NewPos();
+    TesteScrollX(lvl);
+    TesteScrollY(lvl);
+    TestTremble();
+    if (tremble)
+        Tremble(lvl);
+}
+
+void Moteur::ImageCombat(ParamMoteur* PM)
+{
+    ++fps;
+    PM->Parlvl.AfficheDecor(buffer);
+    p1.AfficheBarre(buffer);
+    p2.AfficheBarre(buffer);
+    txtj1.AfficheEcran(buffer);
+    txtj2.AfficheEcran(buffer);
+    textprintf_ex(buffer, font, 5, 5, makecol16(0, 0, 0), -1, "%dfps", mfps);
+    compteur_sec.afficher(buffer, stimer);
+    const int noir = makecol16(0, 0, 0);
+    const int or_ = makecol16(239, 233, 83);
+    if (nbwinp1 == 1) {
+        alfont_textout(buffer, font3.font, "V", 11, 36, noir);
+        alfont_textout(buffer, font3.font, "V", 10, 35, or_);
+    }
+    if (nbwinp2 == 1) {
+        alfont_textout(buffer, font3.font, "V", 616, 36, noir);
+        alfont_textout(buffer, font3.font, "V", 615, 35, or_);
+    }
+    if (PM->ModeEvolution) {
+        const int blanc = makecol16(255, 255, 255);
+        const int bleu = makecol16(0, 52, 99);
+        const int xp1 = static_cast<int>(p1.donneesperso.carac.experience);
+        const int xp2 = static_cast<int>(p2.donneesperso.carac.experience);
+        alfont_textprintf_aa(buffer, font3.font, 36, 77, blanc, "%d", xp1);
+        alfont_textprintf_aa(buffer, font3.font, 34, 75, blanc, "%d", xp1);
+        alfont_textprintf_aa(buffer, font3.font, 35, 76, bleu, "%d", xp1);
+        alfont_textprintf_right_aa(buffer, font3.font, 604, 75, blanc, "%d", xp2);
+        alfont_textprintf_right_aa(buffer, font3.font, 606, 77, blanc, "%d", xp2);
+        alfont_textprintf_right_aa(buffer, font3.font, 605, 76, bleu, "%d", xp2);
+    }
+    AffichPersos(PM);
+}
+
+void Moteur::Montrer()
+{
+    if (screen)
+        blit(buffer, screen, 0, 0, 0, 0, 640, 480);
+}
+
+int Moteur::FinRound(ParamMoteur* PM)
+{
+    clear_bitmap(buffer);
+    const int v1 = p1.GetVie(), v2 = p2.GetVie();
+    int resultat = ROUND_NUL;
+    if (v1 > 0 && v2 <= 0)
+        resultat = KO_J1;
+    else if (v1 <= 0 && v2 > 0)
+        resultat = KO_J2;
+    else if (v1 <= 0 && v2 <= 0)
+        resultat = ROUND_NUL;
+    else if (stimer <= 0 && v1 > v2)
+        resultat = TEMPS_J1;
+    else if (stimer <= 0 && v2 > v1)
+        resultat = TEMPS_J2;
+    RecompenseRound(PM, resultat);
+    return resultat;
+}
+
+void Moteur::AffichPersos(ParamMoteur* PM)
+{
+    // A special move or a projectile in flight is drawn in front.
+    if (special_en_cours(p1))
+        p1.status.Prior = 2;
+    if (special_en_cours(p2))
+        p2.status.Prior = 2;
+    if (p1.status.Prior == p2.status.Prior) {
+        p1.status.Prior = priorP != 0 ? 1 : 0;
+        p2.status.Prior = priorP != 0 ? 0 : 1;
+    }
+    if (p1.status.Prior > p2.status.Prior) {
+        p2.Affiche(buffer, PM->Parlvl);
+        p1.Affiche(buffer, PM->Parlvl);
+    } else {
+        p1.Affiche(buffer, PM->Parlvl);
+        p2.Affiche(buffer, PM->Parlvl);
+    }
+}
+
+void Moteur::SetVitesse(int a)
+{
+    if (a == vitesse)
+        return;
+    vitesse = a;
+    horloge.periode(a);
+}

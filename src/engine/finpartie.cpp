@@ -1,0 +1,193 @@
+#include <utility>
+
+#include "moteur.h"
+
+namespace {
+
+const char* victoire(PERSO p, bool cote1)
+{
+    switch (p) {
+    case shiz:
+        // Side 1's line has always carried a trailing blank.
+        return cote1 ? "shiz remporte la victoire " : "shiz remporte la victoire";
+    case talon:
+        return "talon remporte la victoire";
+    case vishvakarman:
+        return "vishvakarman remporte la victoire";
+    default:
+        return "panda remporte la victoire";
+    }
+}
+
+}  // namespace
+
+void Moteur::RecompenseRound(ParamMoteur* PM, int resultat)
+{
+    if (!PM->ModeEvolution)
+        return;
+    const int diff = PM->parP2.carac.niveau - PM->parP1.carac.niveau;
+    // Beating an opponent of the same or a higher level earns more, and is
+    // remembered as the round's bonus.
+    const auto recompenser = [](Perso& gagnant, int ecart, int par_niveau, int base, int fixe) {
+        if (ecart >= 0) {
+            const int gain = par_niveau * ecart + base;
+            gagnant.ajoutexp(gain);
+            gagnant.bonusxp = gain;
+        } else {
+            gagnant.ajoutexp(fixe);
+        }
+    };
+    switch (resultat) {
+    case KO_J1:
+        recompenser(p1, diff, 200, 600, 400);
+        break;
+    case KO_J2:
+        recompenser(p2, -diff, 200, 600, 400);
+        break;
+    case TEMPS_J1:
+        recompenser(p1, diff, 150, 500, 350);
+        break;
+    case TEMPS_J2:
+        recompenser(p2, -diff, 150, 500, 350);
+        break;
+    default:
+        break;
+    }
+}
+
+void Moteur::Finpartie(ParamMoteur* PM)
+{
+    DebutFinpartie(PM);
+    while (!fini) {
+        while (gamet > 0 && !fini) {
+            fini = TickFinpartie(PM);
+            --gamet;
+        }
+        ImageFinpartie(PM);
+        Montrer();
+    }
+    ConclureFinpartie();
+}
+
+void Moteur::DebutFinpartie(ParamMoteur* PM)
+{
+    font_txt.charger("graphics/intsh.ttf");
+    font_txt.taille(48);
+    txt = "pas de victoire";
+    p1win = p2win = true;
+    p1.status.Prior = p2.status.Prior = 0;
+    clear_keybuf();
+    clear_bitmap(buffer);
+    const int v1 = p1.GetVie(), v2 = p2.GetVie();
+    if (v1 == v2)
+        txt = "match nul";
+    if (v1 > v2) {
+        txt = victoire(p1.pers, true);
+        p2.SetAnim(17);
+        p2.status.ajouter(repos);
+        p2win = false;
+    }
+    if (v2 > v1) {
+        txt = victoire(p2.pers, false);
+        p1.SetAnim(17);
+        p1.status.ajouter(repos);
+        p1win = false;
+    }
+    if (v1 <= 0) {
+        p1win = false;
+        p1.SetAnim(53);
+        p1.status.ajouter(touchetombe);
+    }
+    if (v2 <= 0) {
+        p2win = false;
+        p2.SetAnim(53);
+        p2.status.ajouter(touchetombe);
+    }
+    (void)PM;
+    SetVitesse(24);   // the last moves play out in slow motion
+    stade = -1;
+    tps_stade = s;
+    fini = false;
+}
+
+bool Moteur::TickFinpartie(ParamMoteur* PM)
+{
+    ParamLvl& lvl = PM->Parlvl;
+    p1.TesteEnvir(lvl);
+    p2.TesteEnvir(lvl);
+    p1.NewAnim(lvl);
+    p2.NewAnim(lvl);
+    if (p1.Speencour || p1.nObj != 0)
+        p1.SpeEvenSuiv(lvl);
+    if (p2.Speencour || p2.nObj != 0)
+        p2.SpeEvenSuiv(lvl);
+    TesteScrollX(lvl);
+    TesteScrollY(lvl);
+    TestTremble();
+    if (tremble)
+        Tremble(lvl);
+    p1.NewPos();
+    p2.NewPos();
+
+    if (stade == -1 && s - tps_stade <= 0) {
+        stade = 0;
+        tps_stade = s;
+    }
+    if (stade == 0 && s - tps_stade > 2 && p1.touchesol(lvl) && p2.touchesol(lvl)) {
+        stade = 1;
+        tps_stade = s;
+        SetVitesse(6);
+        // The winner strikes its pose once everyone is down to earth.
+        for (auto [p, gagne] : {std::pair<Perso*, bool>{&p1, p1win}, {&p2, p2win}})
+            if (gagne) {
+                p->stop();
+                p->SetAnim(15);
+            }
+    }
+    if (stade == 1 && s - tps_stade > 2) {
+        stade = 2;
+        tps_stade = s;
+        const ObjetGraph& banniere = BanniereFin(PM);
+        sonjeu.jouer(1, &banniere == &timeup ? 6 : &banniere == &perfect ? 5 : 4);
+    }
+    if (stade == 2 && s - tps_stade == 3)
+        return true;
+    return false;
+}
+
+const ObjetGraph& Moteur::BanniereFin(const ParamMoteur*) const
+{
+    if (stimer <= 0)
+        return timeup;
+    if (p1.GetVie() >= p1.donneesperso.PV || p2.GetVie() >= p2.donneesperso.PV)
+        return perfect;
+    return KO;
+}
+
+void Moteur::ImageFinpartie(ParamMoteur* PM)
+{
+    const ParamLvl& lvl = PM->Parlvl;
+    clear_bitmap(buffer);
+    lvl.AfficheDecor(buffer);
+    AffichPersos(PM);
+    if (stade == 2) {
+        // The banner is centred on the view and drawn through the camera.
+        ObjetGraph banniere = BanniereFin(PM);
+        if (banniere.ObjBmp) {
+            banniere.dx = banniere.dy = 0;
+            banniere.SetX(lvl.scrollx + 320 - banniere.ObjBmp->w / 2);
+            banniere.SetY(lvl.scrolly + 240 + banniere.ObjBmp->h / 2);
+            banniere.hflip = false;
+            banniere.Affiche(buffer, lvl);
+        }
+    }
+    alfont_textprintf_centre_aa(buffer, font_txt.font, 318, 402, makecol16(0, 0, 0), "%s", txt);
+    alfont_textprintf_centre_aa(buffer, font_txt.font, 321, 399, makecol16(0, 0, 0), "%s", txt);
+    alfont_textprintf_centre_aa(buffer, font_txt.font, 320, 400, makecol16(66, 191, 84), "%s", txt);
+}
+
+void Moteur::ConclureFinpartie()
+{
+    sonjeu.stop(0, 0);
+    font_txt.destroy();
+}

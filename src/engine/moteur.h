@@ -1,0 +1,144 @@
+// The fight engine: one match between two fighters on one stage, from its
+// set-up through its rounds to its result and teardown.
+//
+// A round is a logic tick (TickCombat, 60 per second) and a frame
+// (ImageCombat) kept apart, so that a whole round can be driven tick by tick
+// with a virtual clock and no display (see Horloge and the match runner).
+#ifndef ZEF_MOTEUR_H
+#define ZEF_MOTEUR_H
+
+#include "../fighter/perso.h"
+#include "../graphics/objetgraph.h"
+#include "../sound/son.h"
+#include "../story/texte.h"
+#include "compteursec.h"
+#include "horloge.h"
+#include "parammoteur.h"
+
+// How a round ended.
+enum ResultatRound {
+    ROUND_ABANDONNE = 0,
+    KO_J1 = 1,
+    KO_J2 = 2,
+    ROUND_NUL = 3,
+    TEMPS_J1 = 4,
+    TEMPS_J2 = 5,
+};
+
+class Moteur {
+public:
+    int32_t stimer = 0;        // seconds left in the round
+    COMPTEUR_SEC compteur_sec;
+    Perso p1;
+    Perso p2;
+    BITMAP* buffer = nullptr;  // off-screen frame
+    ObjetGraph Fight, Roundone, Roundtwo, FinalRound;
+    ObjetGraph KO, perfect, timeup;
+    ObjetGraph txtj1, txtj2;   // name plates
+    CANALJEU sonjeu;
+    int32_t fps = 0;
+    int32_t mfps = 0;
+    int32_t t = 0;             // seconds counted in this round (not the clock t)
+    int32_t alpha = 0;
+    int32_t priorP = 0;        // draw-order tie-break, toggled after each attack
+    int32_t nbround = 2;
+    int32_t nbwinp1 = 0;
+    int32_t nbwinp2 = 0;
+    bool p1touche = false;     // side 1 already hit by side 2's current attack frame
+    bool p2touche = false;
+    bool tremble = false;
+    int32_t ftremb = 15;
+    int32_t ttremble = 0;
+    bool flashouille = false;
+    int32_t vitesse = 0;       // period of the clock t last set, in ms
+    FontClass font3;
+    FontClass font_txt;
+
+    // Where time comes from; the game uses the real timers.
+    Horloge horloge;
+    // Hits landed by each side in this match (clean and guarded), for reports.
+    int coups[2] = {0, 0};
+
+    Moteur() = default;
+    explicit Moteur(Horloge h) : horloge(h) {}
+
+    // Plays the whole match; returns when it is over or abandoned.
+    void NewGame(ParamMoteur* PM);
+
+    // Set-up and teardown.
+    void InitParamLvl(ParamMoteur* PM);
+    void InitParamP1(ParamMoteur* PM);
+    void InitParamP2(ParamMoteur* PM);
+    void InitPersoP1(ParamMoteur* PM);
+    void InitPersoP2(ParamMoteur* PM);
+    void InitMoteur(ParamMoteur* PM);
+    void NewRound(ParamMoteur* PM);
+    void DestroyJeu(ParamMoteur* PM);
+    // Everything of NewGame before the first round.
+    void DebutMatch(ParamMoteur* PM);
+    // Everything of NewGame after the last round: winner, experience, teardown.
+    void FinMatch(ParamMoteur* PM);
+    // The winner and the experience saved, without the teardown.
+    void ResultatMatch(ParamMoteur* PM);
+    // Another match with the same fighters and stage, nothing loaded again.
+    void RejouerMatch(ParamMoteur* PM);
+    // Counts a round's result; false when the match goes on.
+    bool CompterRound(int resultat);
+
+    // One round.
+    int Gogogo(ParamMoteur* PM, int duree);
+    void DebutRound(ParamMoteur* PM, int duree);
+    bool RoundEnCours() const;
+    // The seconds step: counts down and gives both fighters their mana.
+    void PasSecondes();
+    void TickCombat(ParamMoteur* PM);
+    void ImageCombat(ParamMoteur* PM);
+    // The round's result once it is over, with the winner's experience.
+    int FinRound(ParamMoteur* PM);
+    void AffichPersos(ParamMoteur* PM);
+    void SetVitesse(int a);
+
+    // Hits.
+    void TestInteraction();
+    void TestCollision();
+    void TestAttaqueP1();
+    void TestAttaqueP2();
+    void FinAttaque(int a);
+    static bool PointDansRect(int Px, int Py, int Sgx, int Sgy, int Idx, int Idy);
+    static int RectDansRect(int Sgx1, int Sgy1, int Idx1, int Idy1, int Sgx2, int Sgy2, int Idx2, int Idy2);
+
+    // Camera, shake and facing.
+    void TesteScrollX(ParamLvl& par);
+    void TesteScrollY(ParamLvl& par);
+    bool TestTremble();
+    void Tremble(ParamLvl& par);
+    void TestFlip();
+
+    // The round-end sequence.
+    void Finpartie(ParamMoteur* PM);
+    void DebutFinpartie(ParamMoteur* PM);
+    // One tick of it; true when it is over.
+    bool TickFinpartie(ParamMoteur* PM);
+    void ImageFinpartie(ParamMoteur* PM);
+    void ConclureFinpartie();
+    // Experience for the round's winner by the level difference.
+    void RecompenseRound(ParamMoteur* PM, int resultat);
+
+private:
+    bool nouvelle_image_p1 = false;   // the animation took a new frame last tick
+    bool nouvelle_image_p2 = false;
+    // Round-end sequence state.
+    const char* txt = "";
+    bool p1win = true;
+    bool p2win = true;
+    int stade = -1;
+    int32_t tps_stade = 0;
+    bool fini = false;
+
+    void TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote);
+    // Copies the off-screen frame to the screen, when there is one.
+    void Montrer();
+    const ObjetGraph& BanniereFin(const ParamMoteur* PM) const;
+};
+
+#endif
