@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 
+#include "buttons.h"
 #include "canvas.h"
 #include "fonts.h"
 #include "jingle.h"
@@ -153,4 +154,31 @@ TEST(Canvas, CompositesOverBackgroundAndTracksText) {
     EXPECT_GT(tight.width(), 20);
     EXPECT_LT(tight.ink_top, -10);  // capitals rise above the baseline
     EXPECT_THROW(FontFile("/nonexistent/font.ttf"), std::runtime_error);
+}
+
+TEST(Content, PlusButtonHasHardEdgesOnTheMask) {
+    const Image plus = draw_plus_button();
+    ASSERT_EQ(plus.width, 14);
+    ASSERT_EQ(plus.height, 14);
+    for (auto [x, y] : {std::pair{0, 0}, {13, 0}, {0, 13}, {13, 13}}) EXPECT_EQ(plus.at(x, y), kMaskColour);
+    EXPECT_FALSE(plus.at(6, 1) == kMaskColour) << "the top edge is cut away";
+    // Where the button meets the mask it is dark and opaque: nothing between
+    // the button's colours and magenta, which would show as a pink fringe.
+    int edge = 0;
+    for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < 14; ++x) {
+            const Rgb c = plus.at(x, y);
+            if (c == kMaskColour) continue;
+            EXPECT_FALSE(c.r > 150 && c.b > 150 && c.g < 100) << "a magenta blend at " << x << "," << y;
+            const bool touches_mask = x == 0 || y == 0 || x == 13 || y == 13 || plus.at(x - 1, y) == kMaskColour ||
+                                      plus.at(x + 1, y) == kMaskColour || plus.at(x, y - 1) == kMaskColour ||
+                                      plus.at(x, y + 1) == kMaskColour;
+            if (!touches_mask) continue;
+            ++edge;
+            EXPECT_LT(c.r + c.g + c.b, 120) << "edge pixel " << x << "," << y;
+        }
+    EXPECT_GT(edge, 30);
+    // The cross is bright against the body of the button.
+    const Rgb centre = plus.at(7, 7), body = plus.at(3, 10);
+    EXPECT_GT(centre.r + centre.g, 2 * (body.r + body.g));
 }

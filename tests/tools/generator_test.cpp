@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "experience.h"
 #include "fonts.h"
 #include "output.h"
 #include "producers.h"
@@ -57,23 +58,56 @@ TEST(Generator, SameSourcesGiveIdenticalFilesAndKeepThePlayersSettings) {
     for (const char* expected : {"graphics/logo.bmp", "graphics/blackscreen.bmp", "graphics/chinese.ttf",
                                  "graphics/chinyen.ttf", "graphics/intsh.ttf", "graphics/Fanjofey.ttf",
                                  "wav/Pyxelharn.wav", "wav/zef.wav", "wav/mouseover.wav", "wav/mouseclic.wav",
-                                 "wav/gong.wav", "zef.ini"})
+                                 "wav/gong.wav", "zef.ini", "graphics/plus.bmp", "stage/stage.pak",
+                                 "shiz/shiz.xp", "talon/talon.xp", "vishvakarman/vishvakarman.xp", "panda/panda.xp"})
         EXPECT_TRUE(first.count(expected)) << expected << " was not generated";
     ASSERT_EQ(first.size(), second.size());
     for (const auto& [name, bytes] : first) EXPECT_TRUE(second.at(name) == bytes) << name << " differs between runs";
     EXPECT_EQ(text_of(a.path() / "zef.ini"), kDefaultSettings);
+    EXPECT_EQ(text_of(a.path() / "shiz/shiz.xp"), "\n10\n12\n9\n9\n0\n0\n0\n0\n0\n1\n");
+    EXPECT_EQ(text_of(a.path() / "panda/panda.xp"), "\n12\n8\n12\n8\n0\n0\n0\n0\n0\n1\n");
 
-    // The player changes a setting; regenerating must leave it alone, while
-    // a damaged asset is repaired.
+    // The player changes a setting and levels a fighter up; regenerating
+    // must leave both alone, while a damaged asset is repaired.
     const std::string mine = "j1_control=0\nj2_control=1\nmode_evolution=0\nvolume_sonore=50\nvolume_musique=0\n";
     std::ofstream(a.path() / "zef.ini", std::ios::trunc) << mine;
+    const std::string progress = "\n12\n8\n12\n8\n2\n0\n1\n0\n1450\n4\n";
+    std::ofstream(a.path() / "panda/panda.xp", std::ios::trunc) << progress;
+    fs::remove(a.path() / "talon/talon.xp");
     std::ofstream(a.path() / "graphics/logo.bmp", std::ios::trunc) << "damaged";
     std::ostringstream again;
     const Output::Counts counts = generate_all(a.path(), ZEFGEN_CONTENT_DIR, std::nullopt, again);
     EXPECT_EQ(text_of(a.path() / "zef.ini"), mine);
+    EXPECT_EQ(text_of(a.path() / "panda/panda.xp"), progress);
+    EXPECT_EQ(read_file(a.path() / "talon/talon.xp"), first.at("talon/talon.xp"));  // a lost file comes back
     EXPECT_EQ(read_file(a.path() / "graphics/logo.bmp"), first.at("graphics/logo.bmp"));
-    EXPECT_EQ(counts.written, 1);
-    EXPECT_EQ(counts.kept, 1);
+    EXPECT_EQ(counts.written, 2);
+    EXPECT_EQ(counts.kept, 4);
+}
+
+TEST(Generator, CharacteristicsTableKeepsFightersBalanced) {
+    const auto table = parse_characteristics(
+        "# fighter force dexterite constitution arcanes\n"
+        "\n"
+        "ida  12 12 8 8   # comment\n"
+        "jo   10 10 10 10\n",
+        "t.txt");
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_EQ(experience_file(table[0]), "\n12\n12\n8\n8\n0\n0\n0\n0\n0\n1\n");
+    auto rejects = [](const char* text, const char* why) {
+        try {
+            parse_characteristics(text, "t.txt");
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("t.txt:"), std::string::npos) << e.what();
+        }
+    };
+    rejects("ida 12 12 8 9\n", "add up to 40");
+    rejects("ida 13 11 8 8\n", "between 0 and 12");
+    rejects("ida 12 12 8 8\nida 10 10 10 10\n", "twice");
+    rejects("ida 12 12 8\n", "four whole numbers");
+    rejects("ida 12 12 8 8 1\n", "four whole numbers");
 }
 
 TEST(Generator, PlayerFilesAreNeverOverwritten) {

@@ -7,6 +7,7 @@
 #define ALLEGRO_NO_MAGIC_MAIN
 #include <allegro.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -24,13 +25,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The packed 5-6-5 value of a colour that reduce_to_16bit produced.
-int packed(Rgb c) { return ((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3); }
-
-double luminance16(int p) {
-    const int r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
-    return 0.2126 * r * 255 / 31 + 0.7152 * g * 255 / 63 + 0.0722 * b * 255 / 31;
+// A pixel of a 16-bit bitmap, widened back to 8 bits a channel the way the
+// library does it (whatever order the channels are packed in).
+Rgb pixel(BITMAP* bmp, int x, int y) {
+    const int p = reinterpret_cast<const std::uint16_t*>(bmp->line[y])[x];
+    return {static_cast<std::uint8_t>(getr16(p)), static_cast<std::uint8_t>(getg16(p)), static_cast<std::uint8_t>(getb16(p))};
 }
+
+double luminance(Rgb c) { return 0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b; }
 
 class StageDatafile : public ::testing::Test {
 protected:
@@ -78,7 +80,7 @@ TEST_F(StageDatafile, HoldsEveryStageByNameAsThePaintedPicture) {
         int differing = 0;
         for (int y = 0; y < bmp->h; ++y)
             for (int x = 0; x < bmp->w; ++x)
-                differing += reinterpret_cast<const std::uint16_t*>(bmp->line[y])[x] != packed(painted.at(x, y));
+                differing += !(pixel(bmp, x, y) == painted.at(x, y));
         EXPECT_EQ(differing, 0);
         unload_datafile_object(object);
     }
@@ -92,7 +94,7 @@ TEST_F(StageDatafile, FloorEdgeRunsAlongTheGroundLine) {
         ASSERT_NE(object, nullptr);
         BITMAP* bmp = static_cast<BITMAP*>(object->dat);
         const int ground = bmp->h - kGroundMargin;
-        auto lum = [&](int x, int y) { return luminance16(reinterpret_cast<const std::uint16_t*>(bmp->line[y])[x]); };
+        auto lum = [&](int x, int y) { return luminance(pixel(bmp, x, y)); };
         // Across (nearly) the whole width, the floor's lit edge starts on the
         // ground line: the rows from it are clearly brighter than those just behind.
         int edged = 0;
@@ -112,7 +114,9 @@ TEST_F(StageDatafile, FloorEdgeRunsAlongTheGroundLine) {
         };
         const double at_ground = step(ground);
         for (int y = ground - 30; y <= ground + 30; ++y)
-            if (y != ground) EXPECT_LT(step(y), at_ground) << "row " << y;
+            if (y != ground) {
+                EXPECT_LT(step(y), at_ground) << "row " << y;
+            }
         unload_datafile_object(object);
     }
 }

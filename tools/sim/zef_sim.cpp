@@ -1,0 +1,114 @@
+// zef-sim: computer against computer, many matches, headless, for balancing
+// the fighters.
+//
+//   zef-sim --p1 shiz --p2 panda --stage inde --matches 200 --seed 7 [--data DIR]
+//
+// Prints one line per match and a summary. Run from the game's data folder,
+// or name it with --data.
+#include <allegro.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "engine/simulateur.h"
+#include "platform/ttftext.h"
+
+namespace {
+
+const char* const PERSOS[] = {"shiz", "talon", "vishvakarman", "panda"};
+const char* const DECORS[] = {"aeroport", "elbeuf", "inde"};
+
+template <size_t N>
+int indice(const char* const (&noms)[N], const std::string& nom)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (nom == noms[i])
+            return static_cast<int>(i);
+    return -1;
+}
+
+[[noreturn]] void usage(const char* message)
+{
+    std::fprintf(stderr, "zef-sim: %s\n", message);
+    std::fprintf(stderr, "usage: zef-sim --p1 FIGHTER --p2 FIGHTER --stage STAGE [--matches N] [--seed N] [--data DIR]\n"
+                         "  fighters: shiz talon vishvakarman panda; stages: aeroport elbeuf inde\n");
+    std::exit(2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int p1 = 0, p2 = 1, decor = 0, matches = 10;
+    unsigned graine = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string opt = argv[i];
+        if (i + 1 >= argc)
+            usage(("missing value after " + opt).c_str());
+        const std::string val = argv[++i];
+        if (opt == "--p1")
+            p1 = indice(PERSOS, val);
+        else if (opt == "--p2")
+            p2 = indice(PERSOS, val);
+        else if (opt == "--stage")
+            decor = indice(DECORS, val);
+        else if (opt == "--matches")
+            matches = std::atoi(val.c_str());
+        else if (opt == "--seed")
+            graine = static_cast<unsigned>(std::strtoul(val.c_str(), nullptr, 10));
+        else if (opt == "--data") {
+            if (chdir(val.c_str()) != 0)
+                usage(("cannot enter " + val).c_str());
+        } else
+            usage(("unknown option " + opt).c_str());
+        if (p1 < 0 || p2 < 0)
+            usage(("unknown fighter " + val).c_str());
+        if (decor < 0)
+            usage(("unknown stage " + val).c_str());
+    }
+    if (matches < 1)
+        usage("--matches needs a positive number");
+
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    set_color_depth(16);
+    set_color_conversion(COLORCONV_TOTAL);
+    alfont_init();
+
+    ParamMoteur pm;
+    pm.Parlvl.stage = static_cast<STAGE>(decor);
+    pm.parP1.control = pm.parP2.control = CONTROLE_CPU;
+    pm.parP1.SetPerso(static_cast<PERSO>(p1));
+    pm.parP2.SetPerso(static_cast<PERSO>(p2));
+
+    SimulateurMatch sim(pm);
+    int victoires[3] = {0, 0, 0};
+    long rounds = 0, ko = 0, temps = 0, nuls = 0, coups1 = 0, coups2 = 0;
+    int64_t ticks = 0;
+    for (int n = 0; n < matches; ++n) {
+        const RapportMatch r = sim.jouer(graine + static_cast<unsigned>(n));
+        ++victoires[r.winner];
+        rounds += r.rounds;
+        ko += r.ko;
+        temps += r.temps;
+        nuls += r.nuls;
+        coups1 += r.coups[0];
+        coups2 += r.coups[1];
+        ticks += r.ticks;
+        std::printf("match %3d: winner %d, rounds %d (KO %d, time-up %d, draws %d), hits %d/%d, %.1f s, checksum %016llx\n",
+                    n + 1, r.winner, r.rounds, r.ko, r.temps, r.nuls, r.coups[0], r.coups[1],
+                    static_cast<double>(r.ticks) / 60.0, static_cast<unsigned long long>(r.somme));
+    }
+    std::printf("\n%s vs %s on %s, %d matches from seed %u\n", PERSOS[p1], PERSOS[p2], DECORS[decor], matches, graine);
+    std::printf("wins: side 1 %d, side 2 %d, unfinished %d\n", victoires[1], victoires[2], victoires[0]);
+    std::printf("average rounds %.2f; knock-outs %ld, time-ups %ld, draws %ld\n",
+                static_cast<double>(rounds) / matches, ko, temps, nuls);
+    std::printf("average hits per match %.1f / %.1f; average fight time %.1f s\n",
+                static_cast<double>(coups1) / matches, static_cast<double>(coups2) / matches,
+                static_cast<double>(ticks) / 60.0 / matches);
+    return 0;
+}
+END_OF_MAIN()
