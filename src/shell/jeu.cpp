@@ -3,10 +3,9 @@
 #include <cstdlib>
 
 #include "fichierconfig.h"
+#include "../story/histoire.h"
 
 namespace {
-
-constexpr int CHOIX_QUITTER = 6;
 
 // Where the intro draws the logo, and how long it lasts in counts of t.
 constexpr int LOGO_X = 127;
@@ -47,33 +46,101 @@ void Jeu::ZeF()
     for (;;) {
         if (!continuer) {
             clear_keybuf();
+            // After a story run the menu was never torn down: release it
+            // first rather than set it up on top of itself.
+            if (mp.b)
+                mp.destroy_menu();
+            mp.init_menu();
             sonmenu.initialiser();
             sonmenu.jouer(0, 0);
             continuer = true;
         }
-        switch (attendre_choix()) {
-        case CHOIX_QUITTER:
-            std::exit(1);
-        default:
-            break;
-        }
+        Executer(mp.ChoixMenu(sonmenu));
     }
 }
 
-// Stands in for the main menu: a black screen that Escape leaves.
-int Jeu::attendre_choix()
+void Jeu::Executer(int choix)
 {
-    BITMAP* noir = create_bitmap(SCREEN_W, SCREEN_H);
-    clear_to_color(noir, makecol(0, 0, 0));
-    // The key buffer also catches a press shorter than one pass of the loop.
-    for (;;) {
-        if (key[KEY_ESC] || (keypressed() && (readkey() >> 8) == KEY_ESC))
-            break;
-        blit(noir, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
-        rest(10);
+    switch (choix) {
+    case CHOIX_VERSUS:
+        sp.InitMenu();
+        parMoteur.ModeDeJeu = mode_versus;
+        if (sp.ChoixSP(&parMoteur, sonmenu)) {
+            mp.destroy_menu();
+            sp.DestroyMenu();
+            sonmenu.Destroy();
+            lancer_versus();
+        } else {
+            sp.DestroyMenu();
+            continuer = true;
+        }
+        break;
+    case CHOIX_HISTOIRE:
+        parMoteur.ModeDeJeu = mode_histoire;
+        lancer_histoire();
+        break;
+    case CHOIX_TOURNOI:
+        parMoteur.ModeDeJeu = mode_tournoi;
+        break;
+    case CHOIX_OPTIONS:
+        mopt.init_menu();
+        mopt.Menu_options(&parMoteur, sonmenu);
+        mopt.destroy_menu();
+        continuer = true;
+        break;
+    case CHOIX_CREDITS:
+        mcredits.init_menu();
+        mcredits.Menu_credits(sonmenu);
+        mcredits.destroy_menu();
+        continuer = true;
+        break;
+    case CHOIX_QUITTER:
+        std::exit(1);
+    default:
+        break;
     }
-    destroy_bitmap(noir);
-    return CHOIX_QUITTER;
+}
+
+void Jeu::lancer_versus()
+{
+    e = new Moteur;
+    e->NewGame(&parMoteur);
+    delete e;
+    e = nullptr;
+    continuer = false;
+    clear_keybuf();
+}
+
+void Jeu::lancer_histoire()
+{
+    struct Combat {
+        PERSO adversaire;
+        STAGE decor;
+    };
+    const Combat combats[3] = {{talon, elbeuf}, {vishvakarman, inde}, {panda, aeroport}};
+    HISTOIRE h;
+    parMoteur.parP2.control = CONTROLE_CPU;
+    parMoteur.parP1.SetPerso(shiz);
+    parMoteur.parP2.SetPerso(talon);
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            parMoteur.parP2.perso = combats[i].adversaire;   // the record read for talon goes on
+        parMoteur.Parlvl.stage = combats[i].decor;
+        h.generer_carac(parMoteur.parP2, parMoteur.parP1.carac.niveau);
+        h.histoire_dialogue(&parMoteur, sonmenu);
+        if (i == 0)
+            sonmenu.stop(0, 0);
+        // A fight left with Escape has no winner: the run ends there.
+        parMoteur.winner = 0;
+        lancer_versus();
+        if (parMoteur.winner == 0)
+            return;
+        if (parMoteur.winner != 1) {
+            h.game_over();
+            return;
+        }
+    }
+    h.game_winned(parMoteur.parP1.carac);
 }
 
 void Jeu::introdujeu()

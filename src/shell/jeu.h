@@ -3,23 +3,36 @@
 #ifndef ZEF_JEU_H
 #define ZEF_JEU_H
 
+#include "../engine/moteur.h"
 #include "../engine/parammoteur.h"
+#include "../menus/credits.h"
+#include "../menus/menuPerso.h"
+#include "../menus/menuPrinc.h"
+#include "../menus/options.h"
 #include "../sound/son.h"
 
 class Jeu {
 public:
+    Moteur* e = nullptr;   // the match being played, inside lancer_versus only
     ParamMoteur parMoteur;
+    MenuPrincipal mp;
+    MenuSP sp;
+    MenuOptions mopt;
+    MenuCredits mcredits;
     CANALMENU sonmenu;
 
     // Never returns: quitting ends the process with status 1.
     void ZeF();
     void introdujeu();
+    // One match with the current parameters.
+    void lancer_versus();
+    void lancer_histoire();
+    // Acts on a choice of the title screen.
+    void Executer(int choix);
 
 private:
     // True while the main menu and its channel are set up and playing.
     bool continuer = false;
-
-    int attendre_choix();
 };
 
 // Sets the 640 x 480 display: full screen when the platform grants it,

@@ -26,6 +26,7 @@ public:
     bool write_player_file(const std::string& rel_path, const std::vector<std::uint8_t>& bytes);
 
     const std::filesystem::path& data_dir() const { return data_dir_; }
+    const std::optional<std::filesystem::path>& preview_dir() const { return preview_dir_; }
 
     struct Counts {
         int written = 0;    // new or changed

@@ -4,11 +4,14 @@
 #include <cstdio>
 #include <ostream>
 
+#include "buttons.h"
+#include "experience.h"
 #include "logo.h"
 #include "music.h"
 #include "player_files.h"
 #include "jingle.h"
 #include "sounds_menu.h"
+#include "stages.h"
 
 namespace {
 
@@ -20,10 +23,13 @@ const std::vector<Producer>& producers() {
     static const std::vector<Producer> list{
         {"fonts", fonts},
         {"intro screens", produce_intro_screens},
+        {"menu buttons", produce_menu_buttons},
         {"studio jingle", produce_studio_jingle},
         {"menu sounds", produce_menu_sounds},
         {"music", produce_music},
+        {"stages", produce_stages},
         {"player defaults", produce_player_defaults},
+        {"experience", produce_experience_files},
     };
     return list;
 }

@@ -1,0 +1,51 @@
+#include "lien.h"
+
+void LIEN::charger(const char* ouvert, const char* ferme, int x, int y)
+{
+    open.SetObjetMenu(ouvert, x, y);
+    close.SetObjetMenu(ferme, x, y);
+}
+
+void LIEN::Destroy()
+{
+    open.DestroyBitmap();
+    close.DestroyBitmap();
+}
+
+void LIEN2::charger(const char* choisi, const char* ouvert, const char* ferme, int x, int y)
+{
+    LIEN::charger(ouvert, ferme, x, y);
+    set.SetObjetMenu(choisi, x, y);
+}
+
+void LIEN2::Destroy()
+{
+    LIEN::Destroy();
+    set.DestroyBitmap();
+}
+
+bool sous_le_pointeur(const ObjetGraph& obj)
+{
+    if (!obj.ObjBmp)
+        return false;
+    const int x = obj.GetX(), y = obj.GetY();
+    const int w = obj.ObjBmp->w, h = obj.ObjBmp->h;
+    const int hauteur_pointeur = 480 - mouse_y;
+    return x < mouse_x && mouse_x < x + w && y - h < hauteur_pointeur && hauteur_pointeur < y;
+}
+
+bool survol_sonore(const ObjetGraph& obj, CANALMENU& son, bool& mouse_over)
+{
+    if (!sous_le_pointeur(obj))
+        return false;
+    if (!mouse_over)
+        son.jouer(1, EFFET_SURVOL);
+    mouse_over = true;
+    return true;
+}
+
+void dessiner_curseur(BITMAP* b, BITMAP* curseur)
+{
+    if (curseur)
+        draw_sprite(b, curseur, mouse_x, mouse_y);
+}

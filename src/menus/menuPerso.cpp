@@ -1,0 +1,291 @@
+#include "menuPerso.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* const NOMS[4] = {"SHIZ", "TALON", "VISHVAKARMAN", "LE PANDA"};
+const char* const BOUTONS[4][2] = {
+    {"graphics/shiz1.bmp", "graphics/shiz0.bmp"},
+    {"graphics/talon1.bmp", "graphics/talon0.bmp"},
+    {"graphics/vishvakarman1.bmp", "graphics/vishvakarman0.bmp"},
+    {"graphics/panda1.bmp", "graphics/panda0.bmp"},
+};
+const char* const PORTRAITS[4] = {"graphics/shiz2.bmp", "graphics/talon2.bmp", "graphics/vishvakarman2.bmp",
+                                  "graphics/panda2.bmp"};
+
+int noir() { return makecol(0, 0, 0); }
+int blanc() { return makecol(255, 255, 255); }
+
+// The four characteristics with their "+" button and their bonus field.
+struct Carac {
+    ObjetGraph MENU_XP::*bouton;
+    int32_t CARACTERISTIQUES::*base;
+    int32_t CARACTERISTIQUES::*bonus;
+};
+const Carac CARACS[4] = {
+    {&MENU_XP::FORp, &CARACTERISTIQUES::force, &CARACTERISTIQUES::bonusforce},
+    {&MENU_XP::DEXp, &CARACTERISTIQUES::dexterite, &CARACTERISTIQUES::bonusdexterite},
+    {&MENU_XP::CONp, &CARACTERISTIQUES::constitution, &CARACTERISTIQUES::bonusconstitution},
+    {&MENU_XP::INTp, &CARACTERISTIQUES::arcanes, &CARACTERISTIQUES::bonusarcanes},
+};
+constexpr int PLAFOND_CARAC = 12;
+
+int valeur(const CARACTERISTIQUES& c, const Carac& k) { return c.*k.base + c.*k.bonus; }
+
+}  // namespace
+
+LignesStats lignes_stats(const CARACTERISTIQUES& c)
+{
+    LignesStats l;
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "niveau %d", GESTION_XP().GetNiveau(c.experience));
+    l.lignes[0] = tampon;
+    const char* const formats[4] = {"FOR %2d", "DEX %2d", "VIG %2d", "CON %2d"};
+    for (int i = 0; i < 4; ++i) {
+        std::snprintf(tampon, sizeof tampon, formats[i], valeur(c, CARACS[i]));
+        l.lignes[i + 1] = tampon;
+    }
+    std::snprintf(tampon, sizeof tampon, "XP  %2d", static_cast<int>(c.experience));
+    l.lignes[5] = tampon;
+    return l;
+}
+
+void afficher_stats(BITMAP* b, ALFONT_FONT* f, const CARACTERISTIQUES& c, int x, int y, int couleur, bool droite)
+{
+    const LignesStats l = lignes_stats(c);
+    for (const std::string& ligne : l.lignes) {
+        if (droite)
+            alfont_textout_right_aa(b, f, ligne.c_str(), x, y, couleur);
+        else
+            alfont_textout_aa(b, f, ligne.c_str(), x, y, couleur);
+        y += alfont_text_height(f);
+    }
+}
+
+void afficher_bonus(BITMAP* b, const MENU_XP& boutons, const CARACTERISTIQUES& c)
+{
+    for (const Carac& k : CARACS)
+        if (valeur(c, k) < PLAFOND_CARAC)
+            (boutons.*k.bouton).AfficheEcran(b);
+}
+
+bool depenser_bonus(MENU_XP& boutons, ParamJoueur& joueur, CANALMENU& son, bool& mouse_over, bool sonore)
+{
+    for (const Carac& k : CARACS) {
+        const ObjetGraph& bouton = boutons.*k.bouton;
+        const bool dessus = sonore ? survol_sonore(bouton, son, mouse_over) : sous_le_pointeur(bouton);
+        if (!dessus || !(mouse_b & 1))
+            continue;
+        if (!sonore)
+            mouse_over = true;
+        // Only the first button clicked counts, and a characteristic stops at 12.
+        if (valeur(joueur.carac, k) >= PLAFOND_CARAC)
+            return false;
+        son.jouer(1, EFFET_CLIC);
+        joueur.carac.*k.bonus += 1;
+        joueur.save_xp_file();
+        rest(250);
+        return true;
+    }
+    return false;
+}
+
+EtapeEchap etape_echap(int p1choix, int p2choix)
+{
+    if (p2choix >= 0)
+        return ANNULE_J2;
+    if (p1choix >= 0)
+        return ANNULE_J1;
+    return RETOUR_MENU;
+}
+
+STAGE decor_du_perso(int perso)
+{
+    // The panda has no stage of its own: it fights on the temple's courtyard,
+    // the most open of the three, which suits a heavy brawler.
+    return perso >= aeroport && perso <= inde ? static_cast<STAGE>(perso) : inde;
+}
+
+void MenuSP::InitMenu()
+{
+    for (int i = 0; i < 4; ++i) {
+        LienPerso[i].init_lien();
+        LienPerso[i].charger(BOUTONS[i][0], BOUTONS[i][1], 56 + 89 * i, 173);
+        ImgPerso[i].SetObjetMenu(PORTRAITS[i], 0, 455);
+    }
+    fond.SetObjetMenu("graphics/selectperso2.bmp", 0, 0);
+    logo.SetObjetMenu("graphics/logo1.bmp", 232, 466);
+    curseur = load_bitmap("graphics/curseur.bmp", desktop_palette);
+    p1xp.init_MENU_XP(1);
+    p2xp.init_MENU_XP(2);
+    font1.charger("graphics/chinyen.ttf");
+    font1.taille(28);
+    font2.charger("graphics/chinese.ttf");
+    font2.taille(16);
+    fontload.charger("graphics/intsh.ttf");
+    fontload.taille(60);
+    mouse_over = false;
+    b = create_bitmap(640, 480);
+    clear_bitmap(b);
+}
+
+void MenuSP::DestroyMenu()
+{
+    fond.DestroyBitmap();
+    logo.DestroyBitmap();
+    for (int i = 0; i < 4; ++i) {
+        ImgPerso[i].DestroyBitmap();
+        LienPerso[i].Destroy();
+    }
+    p1xp.Destroy();
+    p2xp.Destroy();
+    font1.destroy();
+    font2.destroy();
+    fontload.destroy();
+    if (curseur)
+        destroy_bitmap(curseur);
+    curseur = nullptr;
+    if (b)
+        destroy_bitmap(b);
+    b = nullptr;
+}
+
+bool MenuSP::mouse_over_bmp(const ObjetGraph& obj)
+{
+    if (!sous_le_pointeur(obj))
+        return false;
+    mouse_over = true;
+    return true;
+}
+
+void MenuSP::test_interaction(CANALMENU& son)
+{
+    for (LIEN& lien : LienPerso) {
+        if (mouse_over_bmp(lien.close, son)) {
+            lien.active = true;
+            return;
+        }
+        lien.active = false;
+    }
+    mouse_over = false;
+}
+
+int MenuSP::LeMenu(CANALMENU& son)
+{
+    test_interaction(son);
+    for (int i = 0; i < 4; ++i)
+        if (LienPerso[i].active && (mouse_b & 1)) {
+            son.jouer(1, EFFET_CLIC);
+            return i;
+        }
+    return -1;
+}
+
+void MenuSP::afficher_choix(ParamMoteur* p, int cote)
+{
+    const bool j1 = cote == 1;
+    const int choix = j1 ? p1choix : p2choix;
+    (j1 ? P1Choix : P2Choix).AfficheEcran(b);
+    const int x = j1 ? 53 : 582;
+    const auto nom = [&](int dx, int dy, int couleur) {
+        if (j1)
+            alfont_textout_aa(b, font1.font, NOMS[choix], x + dx, 270 + dy, couleur);
+        else
+            alfont_textout_right_aa(b, font1.font, NOMS[choix], x + dx, 270 + dy, couleur);
+    };
+    if (choix != shiz) {
+        nom(-1, -1, noir());
+        nom(1, 1, noir());
+    }
+    nom(0, 0, blanc());
+    if (p->ModeEvolution) {
+        const CARACTERISTIQUES& c = (j1 ? p->parP1 : p->parP2).carac;
+        afficher_stats(b, font2.font, c, x + 1, 171, noir(), !j1);
+        afficher_stats(b, font2.font, c, x, 170, blanc(), !j1);
+    }
+}
+
+bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
+{
+    p1choix = p2choix = -1;
+    bool demarrer = false;
+    while (!demarrer) {
+        if (p->ModeEvolution) {
+            struct Cote {
+                int choix;
+                MENU_XP& boutons;
+                ParamJoueur& joueur;
+            };
+            for (Cote c : {Cote{p1choix, p1xp, p->parP1}, Cote{p2choix, p2xp, p->parP2}}) {
+                if (c.choix < 0 || c.joueur.GetBonus(c.joueur.carac) <= 0)
+                    continue;
+                afficher_bonus(b, c.boutons, c.joueur.carac);
+                depenser_bonus(c.boutons, c.joueur, son, mouse_over, false);
+            }
+        }
+        logo.AfficheEcran(b);
+        if (p1choix >= 0 && p2choix >= 0) {
+            const char* invite = "pressez une touche pour continuer";
+            alfont_textout_centre_aa(b, font2.font, invite, 319, 64, noir());
+            alfont_textout_centre_aa(b, font2.font, invite, 321, 66, noir());
+            alfont_textout_centre_aa(b, font2.font, invite, 320, 65, blanc());
+            if (keypressed() && !key[KEY_ESC]) {
+                son.jouer(1, EFFET_GONG);
+                alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 319, 359, noir());
+                alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 321, 361, noir());
+                alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 320, 360, makecol(66, 197, 84));
+                rest(1000);
+                demarrer = true;
+            }
+        }
+        dessiner_curseur(b, curseur);
+        blit(b, screen, 0, 0, 0, 0, 640, 480);
+        clear_bitmap(b);
+        fond.AfficheFond(b);
+        if (demarrer)
+            break;
+
+        // A key pressed too early is thrown away.
+        clear_keybuf();
+        poll_keyboard();
+        if (key[KEY_ESC]) {
+            switch (etape_echap(p1choix, p2choix)) {
+            case ANNULE_J2:
+                p2choix = -1;
+                break;
+            case ANNULE_J1:
+                p1choix = -1;
+                break;
+            case RETOUR_MENU:
+                rest(300);
+                clear_keybuf();
+                return false;
+            }
+            rest(300);
+        }
+
+        for (const LIEN& lien : LienPerso)
+            lien.afficher(b);
+        const int clic = LeMenu(son);
+        if (clic >= 0 && p1choix < 0) {
+            p1choix = clic;
+            P1Choix = ImgPerso[clic];
+            P1Choix.SetX(45);
+            p->parP1.SetPerso(static_cast<PERSO>(clic));
+            p->Parlvl.stage = decor_du_perso(clic);
+            rest(200);
+        } else if (clic >= 0 && p2choix < 0) {
+            p2choix = clic;
+            P2Choix = ImgPerso[clic];
+            P2Choix.SetX(325);
+            p->parP2.SetPerso(static_cast<PERSO>(clic));
+            rest(300);
+        }
+        if (p1choix >= 0)
+            afficher_choix(p, 1);
+        if (p2choix >= 0)
+            afficher_choix(p, 2);
+    }
+    return true;
+}

@@ -1,0 +1,220 @@
+// The menus' mouse handling: the strict hover test, the hover sound played
+// once per entry, which button wins where buttons overlap, and Escape on
+// the selection screen.
+#include <gtest/gtest.h>
+
+#include "menus/menuPerso.h"
+#include "menus/menuPrinc.h"
+#include "menus/options.h"
+#include "support/allegro_env.h"
+#include "support/dossier_temp.h"
+#include "support/fichier_anim_test.h"
+#include "support/fichiers_son.h"
+
+namespace {
+
+class Menus : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        allegro_sans_systeme();
+        dossier.ecrire("wav/mouseover.wav", wav_ton(0.2));
+        dossier.ecrire("wav/mouseclic.wav", wav_ton(0.2));
+        son.initialiser();
+        mouse_b = 0;
+    }
+    void TearDown() override
+    {
+        son.Destroy();
+        mouse_x = mouse_y = mouse_b = 0;
+        key[KEY_ESC] = 0;
+    }
+    static void pointer(int x, int y)
+    {
+        mouse_x = x;
+        mouse_y = y;
+    }
+    DossierTemp dossier;
+    CANALMENU son;
+};
+
+TEST_F(Menus, APointerOnAnEdgeIsNotOverThePicture)
+{
+    ecrire_bmp("b.bmp", 100, 40, 10, 10, 10);
+    ObjetGraph o;
+    o.SetObjetMenu("b.bmp", 123, 282);   // screen rows 198 to 237, columns 123 to 222
+    pointer(124, 199);
+    EXPECT_TRUE(sous_le_pointeur(o));
+    pointer(123, 199);
+    EXPECT_FALSE(sous_le_pointeur(o));
+    pointer(223, 199);
+    EXPECT_FALSE(sous_le_pointeur(o));
+    pointer(222, 198);
+    EXPECT_FALSE(sous_le_pointeur(o));
+    pointer(222, 237);
+    EXPECT_TRUE(sous_le_pointeur(o));
+    pointer(222, 238);
+    EXPECT_FALSE(sous_le_pointeur(o));
+    o.DestroyBitmap();
+    ObjetGraph vide;
+    EXPECT_FALSE(sous_le_pointeur(vide));
+}
+
+TEST_F(Menus, TheHoverSoundPlaysOncePerEntry)
+{
+    ecrire_bmp("b.bmp", 100, 40, 10, 10, 10);
+    ObjetGraph o;
+    o.SetObjetMenu("b.bmp", 100, 300);
+    bool survol = false;
+    pointer(150, 200);
+    EXPECT_TRUE(survol_sonore(o, son, survol));
+    EXPECT_EQ(son.sfx_precedant, EFFET_SURVOL);
+    son.sfx_precedant = -1;
+    EXPECT_TRUE(survol_sonore(o, son, survol));
+    EXPECT_EQ(son.sfx_precedant, -1);   // still inside: silent
+    pointer(10, 10);
+    EXPECT_FALSE(survol_sonore(o, son, survol));
+    EXPECT_TRUE(survol);                // only the screen clears its flag
+    o.DestroyBitmap();
+}
+
+class MenuTitre : public Menus {
+protected:
+    void SetUp() override
+    {
+        Menus::SetUp();
+        // Every button image 120 x 40: neighbours overlap as on the real title screen.
+        for (const char* nom : {"versus", "histoire", "options", "credits", "quitter"})
+            for (int etat = 0; etat < 2; ++etat)
+                ecrire_bmp(std::string("graphics/") + nom + std::to_string(etat) + ".bmp", 120, 40, 20, 20, 20);
+        mp.init_menu();
+    }
+    void TearDown() override
+    {
+        mp.destroy_menu();
+        Menus::TearDown();
+    }
+    MenuPrincipal mp;
+};
+
+TEST_F(MenuTitre, TheFirstButtonUnderThePointerWinsAndSwitchesItsNeighboursOff)
+{
+    // Options (110..230, rows 320..359) and credits (154..274, rows 371..410).
+    mp.credits.active = true;
+    pointer(160, 330);
+    mp.test_interaction(son);
+    EXPECT_TRUE(mp.options.active);
+    EXPECT_FALSE(mp.credits.active);
+    EXPECT_FALSE(mp.versus.active);
+
+    mp.options.active = mp.quitter.active = true;
+    pointer(200, 380);
+    mp.test_interaction(son);
+    EXPECT_TRUE(mp.credits.active);
+    EXPECT_FALSE(mp.options.active);
+    EXPECT_FALSE(mp.quitter.active);
+
+    pointer(5, 5);
+    mp.test_interaction(son);
+    EXPECT_FALSE(mp.credits.active);
+    EXPECT_FALSE(mp.mouse_over);
+}
+
+TEST_F(MenuTitre, AClickChoosesTheActiveButtonAndEscapeQuits)
+{
+    pointer(150, 210);   // versus
+    EXPECT_EQ(mp.LeMenu(son), CHOIX_AUCUN);
+    mouse_b = 1;
+    EXPECT_EQ(mp.LeMenu(son), CHOIX_VERSUS);
+    EXPECT_EQ(son.sfx_precedant, EFFET_CLIC);
+    pointer(5, 5);   // a click on the background does nothing
+    son.sfx_precedant = -1;
+    EXPECT_EQ(mp.LeMenu(son), CHOIX_AUCUN);
+    EXPECT_EQ(son.sfx_precedant, -1);
+    mouse_b = 0;
+    key[KEY_ESC] = 1;
+    EXPECT_EQ(mp.LeMenu(son), CHOIX_QUITTER);
+}
+
+TEST_F(Menus, TheOptionsWriteTheirSettingsAndShowTheCurrentOnes)
+{
+    for (const char* nom : {"cpu", "clavier", "manette", "oui", "non"})
+        for (int etat = 0; etat < 3; ++etat)
+            ecrire_bmp(std::string("graphics/") + nom + std::to_string(etat) + ".bmp", 60, 30, 30, 30, 30);
+    MenuOptions mo;
+    mo.init_menu();
+    ParamMoteur pm;
+    pointer(450, 120);   // player 1's joystick (417..477, rows 111..140)
+    mouse_b = 1;
+    EXPECT_FALSE(mo.Passe(&pm, son));
+    EXPECT_EQ(pm.parP1.control, CONTROLE_JOYSTICK);
+    // Buttons after the one entered keep their state: dragging the pressed
+    // mouse straight from the joystick to the keyboard would set both.
+    mouse_b = 0;
+    pointer(5, 5);
+    mo.Passe(&pm, son);
+    mouse_b = 1;
+    pointer(320, 110);   // player 1's keyboard (290..350, rows 101..130)
+    mo.Passe(&pm, son);
+    EXPECT_EQ(pm.parP1.control, CONTROLE_CLAVIER);
+    EXPECT_TRUE(mo.j1clav.active);
+    EXPECT_FALSE(mo.j1joy.active);
+    pointer(330, 185);   // progression on
+    mo.Passe(&pm, son);
+    EXPECT_TRUE(pm.ModeEvolution);
+    mouse_b = 0;
+    mo.destroy_menu();
+}
+
+TEST(Selection, EscapeStepsBackOneChoiceAtATime)
+{
+    EXPECT_EQ(etape_echap(2, 1), ANNULE_J2);
+    EXPECT_EQ(etape_echap(2, -1), ANNULE_J1);
+    EXPECT_EQ(etape_echap(-1, -1), RETOUR_MENU);
+    EXPECT_EQ(decor_du_perso(shiz), aeroport);
+    EXPECT_EQ(decor_du_perso(talon), elbeuf);
+    EXPECT_EQ(decor_du_perso(vishvakarman), inde);
+    EXPECT_EQ(decor_du_perso(panda), inde);   // a real stage for the panda too
+}
+
+TEST(Selection, TheStatisticsBlockShowsSumsLevelAndExperience)
+{
+    CARACTERISTIQUES c;
+    c.force = 10;
+    c.bonusforce = 2;
+    c.dexterite = 7;
+    c.constitution = 9;
+    c.arcanes = 11;
+    c.bonusarcanes = 1;
+    c.experience = 2800;
+    c.niveau = 1;   // stale: the level shown comes from the experience
+    const LignesStats l = lignes_stats(c);
+    EXPECT_EQ(l.lignes[0], "niveau 3");
+    EXPECT_EQ(l.lignes[1], "FOR 12");
+    EXPECT_EQ(l.lignes[2], "DEX  7");
+    EXPECT_EQ(l.lignes[3], "VIG  9");
+    EXPECT_EQ(l.lignes[4], "CON 12");
+    EXPECT_EQ(l.lignes[5], "XP  2800");
+}
+
+TEST_F(Menus, APlusButtonRaisesACharacteristicToTwelveAndSavesAtOnce)
+{
+    ecrire_bmp("graphics/plus.bmp", 14, 14, 0, 200, 0);
+    dossier.ecrire("shiz/shiz.xp", "\n11\n10\n10\n10\n0\n0\n0\n0\n2800\n3\n");
+    ParamJoueur j;
+    j.SetPerso(shiz);
+    MENU_XP boutons;
+    boutons.init_MENU_XP(1);
+    bool survol = false;
+    pointer(114, 480 - 292 + 7);   // the middle of the strength button
+    mouse_b = 1;
+    EXPECT_TRUE(depenser_bonus(boutons, j, son, survol, false));
+    EXPECT_EQ(j.carac.bonusforce, 1);
+    EXPECT_EQ(dossier.lire("shiz/shiz.xp"), "\n11\n10\n10\n10\n1\n0\n0\n0\n2800\n3\n");
+    EXPECT_FALSE(depenser_bonus(boutons, j, son, survol, false));   // 12 is the ceiling
+    EXPECT_EQ(j.carac.bonusforce, 1);
+    mouse_b = 0;
+    boutons.Destroy();
+}
+
+}  // namespace
