@@ -49,3 +49,26 @@ void dessiner_curseur(BITMAP* b, BITMAP* curseur)
     if (curseur)
         draw_sprite(b, curseur, mouse_x, mouse_y);
 }
+
+void creer_cadre(BITMAP*& b, BITMAP*& curseur)
+{
+    curseur = load_bitmap("graphics/curseur.bmp", desktop_palette);
+    b = create_bitmap(640, 480);
+    clear_bitmap(b);
+}
+
+void montrer_cadre(BITMAP* b, BITMAP* curseur)
+{
+    dessiner_curseur(b, curseur);
+    blit(b, screen, 0, 0, 0, 0, 640, 480);
+    clear_bitmap(b);
+}
+
+void liberer_cadre(BITMAP*& b, BITMAP*& curseur)
+{
+    if (curseur)
+        destroy_bitmap(curseur);
+    if (b)
+        destroy_bitmap(b);
+    curseur = b = nullptr;
+}

@@ -43,6 +43,12 @@ bool survol_sonore(const ObjetGraph& obj, CANALMENU& son, bool& mouse_over);
 // The pointer image at the mouse position.
 void dessiner_curseur(BITMAP* b, BITMAP* curseur);
 
+// Every menu screen's off-screen frame and pointer: set up, shown, released.
+void creer_cadre(BITMAP*& b, BITMAP*& curseur);
+// Draws the pointer, copies the frame to the screen and clears it.
+void montrer_cadre(BITMAP* b, BITMAP* curseur);
+void liberer_cadre(BITMAP*& b, BITMAP*& curseur);
+
 // The menu channel's effects.
 enum { EFFET_SURVOL = 0, EFFET_CLIC = 1, EFFET_GONG = 2 };
 

@@ -116,7 +116,6 @@ void MenuSP::InitMenu()
     }
     fond.SetObjetMenu("graphics/selectperso2.bmp", 0, 0);
     logo.SetObjetMenu("graphics/logo1.bmp", 232, 466);
-    curseur = load_bitmap("graphics/curseur.bmp", desktop_palette);
     p1xp.init_MENU_XP(1);
     p2xp.init_MENU_XP(2);
     font1.charger("graphics/chinyen.ttf");
@@ -143,12 +142,7 @@ void MenuSP::DestroyMenu()
     font1.destroy();
     font2.destroy();
     fontload.destroy();
-    if (curseur)
-        destroy_bitmap(curseur);
-    curseur = nullptr;
-    if (b)
-        destroy_bitmap(b);
-    b = nullptr;
+    liberer_cadre(b, curseur);
 }
 
 bool MenuSP::mouse_over_bmp(const ObjetGraph& obj)
@@ -239,9 +233,7 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
                 demarrer = true;
             }
         }
-        dessiner_curseur(b, curseur);
-        blit(b, screen, 0, 0, 0, 0, 640, 480);
-        clear_bitmap(b);
+        montrer_cadre(b, curseur);
         fond.AfficheFond(b);
         if (demarrer)
             break;

@@ -29,10 +29,8 @@ void MenuPrincipal::init_menu()
         (this->*bt.lien).charger(bt.ouvert, bt.ferme, bt.x, bt.y);
     }
     fond.SetObjetMenu("graphics/main.bmp", 0, 0);
-    curseur = load_bitmap("graphics/curseur.bmp", desktop_palette);
     mouse_over = false;
-    b = create_bitmap(640, 480);
-    clear_bitmap(b);
+    creer_cadre(b, curseur);
 }
 
 void MenuPrincipal::destroy_menu()
@@ -40,12 +38,7 @@ void MenuPrincipal::destroy_menu()
     fond.DestroyBitmap();
     for (const Bouton& bt : BOUTONS)
         (this->*bt.lien).Destroy();
-    if (curseur)
-        destroy_bitmap(curseur);
-    curseur = nullptr;
-    if (b)
-        destroy_bitmap(b);
-    b = nullptr;
+    liberer_cadre(b, curseur);
 }
 
 void MenuPrincipal::test_interaction(CANALMENU& sonmenu)
@@ -98,9 +91,7 @@ int MenuPrincipal::ChoixMenu(CANALMENU sonmenu)
             rest(300);
             return code;
         }
-        dessiner_curseur(b, curseur);
-        blit(b, screen, 0, 0, 0, 0, 640, 480);
-        clear_bitmap(b);
+        montrer_cadre(b, curseur);
         fond.AfficheFond(b);
     }
 }

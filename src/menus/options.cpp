@@ -48,10 +48,8 @@ void MenuOptions::init_menu()
     retour.init_lien();
     retour.charger("graphics/retour1.bmp", "graphics/retour0.bmp", 39, 58);
     fond.SetObjetMenu("graphics/options.bmp", 0, 0);
-    curseur = load_bitmap("graphics/curseur.bmp", desktop_palette);
     mouse_over = false;
-    b = create_bitmap(640, 480);
-    clear_bitmap(b);
+    creer_cadre(b, curseur);
 }
 
 void MenuOptions::destroy_menu()
@@ -60,12 +58,7 @@ void MenuOptions::destroy_menu()
     for (const Reglage& r : REGLAGES)
         (this->*r.lien).Destroy();
     retour.Destroy();
-    if (curseur)
-        destroy_bitmap(curseur);
-    curseur = nullptr;
-    if (b)
-        destroy_bitmap(b);
-    b = nullptr;
+    liberer_cadre(b, curseur);
 }
 
 void MenuOptions::test_interaction(CANALMENU& sonmenu)
@@ -108,9 +101,7 @@ void MenuOptions::Menu_options(ParamMoteur* pm, CANALMENU sonmenu)
 {
     for (;;) {
         const bool fini = Passe(pm, sonmenu);
-        dessiner_curseur(b, curseur);
-        blit(b, screen, 0, 0, 0, 0, 640, 480);
-        clear_bitmap(b);
+        montrer_cadre(b, curseur);
         if (fini)
             return;
     }

@@ -61,8 +61,8 @@ TEST_F(StageDatafile, HoldsEveryStageByNameAsThePaintedPicture) {
     ASSERT_EQ(stages().size(), 3u);
     for (const char* name : {"aeroport", "iut", "inde"}) {
         SCOPED_TRACE(name);
-        const auto spec = std::find_if(stages().begin(), stages().end(), [&](const StageSpec& s) { return s.name == std::string(name); });
-        ASSERT_NE(spec, stages().end());
+        const auto stage_def = std::find_if(stages().begin(), stages().end(), [&](const StageSpec& s) { return s.name == std::string(name); });
+        ASSERT_NE(stage_def, stages().end());
         DATAFILE* object = load_datafile_object(pak().c_str(), name);
         ASSERT_NE(object, nullptr) << "no object named " << name;
         BITMAP* bmp = static_cast<BITMAP*>(object->dat);
@@ -74,7 +74,7 @@ TEST_F(StageDatafile, HoldsEveryStageByNameAsThePaintedPicture) {
         EXPECT_LE(bmp->h, 720);
         // Pixel for pixel what the painter made: no second dither, no
         // stale or swapped picture.
-        const Image painted = render_stage(*spec);
+        const Image painted = render_stage(*stage_def);
         ASSERT_EQ(bmp->w, painted.width);
         ASSERT_EQ(bmp->h, painted.height);
         int differing = 0;
@@ -88,9 +88,9 @@ TEST_F(StageDatafile, HoldsEveryStageByNameAsThePaintedPicture) {
 }
 
 TEST_F(StageDatafile, FloorEdgeRunsAlongTheGroundLine) {
-    for (const StageSpec& spec : stages()) {
-        SCOPED_TRACE(spec.name);
-        DATAFILE* object = load_datafile_object(pak().c_str(), spec.name);
+    for (const StageSpec& stage_def : stages()) {
+        SCOPED_TRACE(stage_def.name);
+        DATAFILE* object = load_datafile_object(pak().c_str(), stage_def.name);
         ASSERT_NE(object, nullptr);
         BITMAP* bmp = static_cast<BITMAP*>(object->dat);
         const int ground = bmp->h - kGroundMargin;
