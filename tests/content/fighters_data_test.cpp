@@ -88,7 +88,7 @@ protected:
 };
 
 TEST_P(Fighter, FilesAreCompleteAndPicturesAreClassicBmps) {
-    for (const std::string file : {name() + "/" + name() + ".p", name() + "/fx/fx.p"}) {
+    for (const std::string& file : {name() + "/" + name() + ".p", name() + "/fx/fx.p"}) {
         std::FILE* f = std::fopen((fs::path(ZEF_DATA_DIR) / file).c_str(), "r");
         ASSERT_TRUE(f) << file;
         auto table = std::make_unique<TableAnim>();
@@ -139,7 +139,9 @@ TEST_P(Fighter, AttacksStrikeFromTheDrawnLimbOnlyOnActiveFrames) {
         const bool attack = slot >= 20 && slot <= 47;
         int striking = 0;
         for (const ImgAnim* f : frames(anims().CONTENU[slot])) {
-            if (!attack) EXPECT_EQ(f->nbattaque, 0) << f->chem;
+            if (!attack) {
+                EXPECT_EQ(f->nbattaque, 0) << f->chem;
+            }
             if (f->nbattaque == 0) continue;
             ++striking;
             EXPECT_GT(f->deg.dmg, 0) << f->chem;
@@ -150,11 +152,15 @@ TEST_P(Fighter, AttacksStrikeFromTheDrawnLimbOnlyOnActiveFrames) {
                 EXPECT_TRUE(p.y >= -3 && p.y <= f->O.y + 3) << f->chem << " y " << p.y;
             }
             // A knock-down throws the victim up, not into the ground.
-            if (f->deg.tombe) EXPECT_GT(f->deg.ForceVy, 0) << f->chem;
+            if (f->deg.tombe) {
+                EXPECT_GT(f->deg.ForceVy, 0) << f->chem;
+            }
             EXPECT_GE(f->deg.ForceVx, 0) << f->chem;
         }
         for (int plain : kPlainAttacks)
-            if (plain == slot) EXPECT_GE(striking, 1) << name() << " slot " << slot << " never strikes";
+            if (plain == slot) {
+                EXPECT_GE(striking, 1) << name() << " slot " << slot << " never strikes";
+            }
     }
 }
 

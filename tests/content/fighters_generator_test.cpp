@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,6 +16,7 @@
 #include <string>
 
 #include "frames.h"
+#include "graphics/fichieranim.h"
 #include "generate.h"
 #include "output.h"
 #include "render.h"
@@ -123,6 +126,114 @@ TEST(FighterFrames, ZonesCoverTheBodyForBothFacingsButNotAKickingLeg) {
     EXPECT_DOUBLE_EQ(strike_point(src, body, "12:-40").y, -40);
 }
 
+TEST(FighterRig, AnglesFollowTheirConventions) {
+    Bones b;
+    Pose p;
+    // Everything hangs straight down from a pelvis at the origin.
+    Body rest = pose_body(b, p);
+    EXPECT_NEAR(rest.neck.x, 0, 1e-9);
+    EXPECT_NEAR(rest.neck.y, -b.torso, 1e-9);
+    EXPECT_NEAR(rest.ankleN.y, b.thigh + b.shin, 1e-9);
+    // An upper arm at 90 with a straight elbow points the fist forward.
+    p[J_SN] = 90;
+    Body punch = pose_body(b, p);
+    EXPECT_NEAR(punch.fistN.x - punch.shoulder.x, b.upperarm + b.forearm + b.hand, 1e-9);
+    EXPECT_NEAR(punch.fistN.y, punch.shoulder.y, 1e-9);
+    // A bent knee takes the foot back; a forward lean takes the head forward.
+    p[J_KN] = 60;
+    p[J_LEAN] = 20;
+    Body bent = pose_body(b, p);
+    EXPECT_LT(bent.ankleN.x, -10);
+    EXPECT_GT(bent.head.x, 10);
+    // Pitched back a quarter turn the fighter lies on its back: head behind,
+    // feet in front, and a fist that pointed forward now points up.
+    p = Pose();
+    p[J_ROT] = -90;
+    p[J_SN] = 90;
+    Body lying = pose_body(b, p);
+    EXPECT_LT(lying.head.x, -b.torso);
+    EXPECT_GT(lying.ankleN.x, b.thigh);
+    EXPECT_NEAR(lying.ankleN.y, 0, 1e-6);
+    EXPECT_LT(lying.fistN.y, lying.shoulder.y - b.upperarm);
+    EXPECT_NEAR(std::fmod(lying.forearmN + 360, 360), 180, 1e-9);
+}
+
+TEST(FighterFrames, TheGamesReaderGetsBackEveryField) {
+    AnimTable table;
+    FrameRecord r;
+    r.path = "tiny/img/22-3.bmp";
+    r.anchor = {41, 152};
+    r.mvtx = 20;
+    r.mvty = -60;
+    r.attacks = {{70, -110}, {55, -104}, {38, -100}};
+    r.dmg = 28;
+    r.kx = 34;
+    r.ky = -55;
+    r.down = true;
+    r.zones = {{-20, -150, 20, -120}, {-24, -125, 24, -70}, {-36, -80, 36, 0}};
+    r.time = 12;
+    r.loop = true;
+    r.mana = 44;
+    r.fx = 2;
+    r.fx_at = {60, -100};
+    table[22] = {FrameRecord{}, FrameRecord{}, FrameRecord{}, r};
+    const std::string text = anim_file_text(table);
+    std::FILE* f = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
+    ASSERT_TRUE(f);
+    auto read = std::make_unique<TableAnim>();
+    EXPECT_EQ(lire_fichier_anim(f, *read), NB_ENREGISTREMENTS);
+    std::fclose(f);
+    const DONNEES& d = read->rec[22][3];
+    EXPECT_STREQ(d.chemin, "tiny/img/22-3.bmp");
+    EXPECT_EQ(d.O.x, 41);
+    EXPECT_EQ(d.O.y, 152);
+    EXPECT_EQ(d.mvtx, 20);
+    EXPECT_EQ(d.mvty, -60);
+    EXPECT_EQ(d.nb_attaques, 3);
+    EXPECT_EQ(d.attaque[2].x, 38);
+    EXPECT_EQ(d.attaque[2].y, -100);
+    EXPECT_EQ(d.dgt.dmg, 28);
+    EXPECT_TRUE(d.dgt.tombe);
+    EXPECT_EQ(d.dgt.ForceVx, 34);
+    EXPECT_EQ(d.dgt.ForceVy, -55);
+    EXPECT_EQ(d.nb_touches, 3);
+    EXPECT_EQ(d.touche[1].SupG.x, -24);
+    EXPECT_EQ(d.touche[1].SupG.y, -125);
+    EXPECT_EQ(d.touche[2].InfD.x, 36);
+    EXPECT_EQ(d.touche[2].InfD.y, 0);
+    EXPECT_EQ(d.time, 12);
+    EXPECT_TRUE(d.boucl);
+    EXPECT_EQ(d.mana, 44);
+    EXPECT_EQ(d.lanceFX, 2);
+    EXPECT_EQ(d.positionFX.x, 60);
+    EXPECT_EQ(d.positionFX.y, -100);
+    // Unused positions name no picture and launch nothing.
+    EXPECT_STREQ(read->rec[22][4].chemin, kNoPicture);
+    EXPECT_EQ(read->rec[0][0].lanceFX, -1);
+}
+
+TEST(FighterSprite, ProjectilesAreCentredOnTheirAnchorAndStrikeInFront) {
+    FighterSource src = parse(kTiny);
+    src.palette["energy"] = {40, 200, 255};
+    for (const char* kind : {"orb", "crescent", "wheel", "palm", "quake"}) {
+        FxDef fx;
+        fx.kind = kind;
+        fx.size = 18;
+        const FxSprite s = render_fx(src, fx, 1);
+        // Mirrored, the picture must stay on the anchor: it is as wide on both sides.
+        EXPECT_EQ(2 * s.ox, s.image.width) << kind;
+        EXPECT_GT(s.tip.x, fx.size * 0.8) << kind;
+        if (std::string(kind) == "quake") {
+            EXPECT_EQ(s.oy, s.image.height) << kind;  // runs along the ground
+        } else {
+            EXPECT_NEAR(2 * s.oy, s.image.height, 1) << kind;
+        }
+    }
+    FxDef unknown;
+    unknown.kind = "boomerang";
+    EXPECT_THROW(render_fx(src, unknown, 0), std::runtime_error);
+}
+
 TEST(FighterFrames, TheFileHas900RecordsOf40Tokens) {
     AnimTable table;
     FrameRecord r;
@@ -151,6 +262,29 @@ std::map<std::string, std::string> snapshot(const fs::path& dir) {
             files[fs::relative(e.path(), dir).string()] = s.str();
         }
     return files;
+}
+
+TEST(FighterGeneration, PicturesNoLongerUsedAreRemovedAndNothingElse) {
+    const fs::path dir = fs::temp_directory_path() / ("zeffighters-sweep-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "tiny/img");
+    std::ofstream(dir / "tiny/img/99-0.bmp") << "stale";
+    std::ofstream(dir / "tiny/img/notes.txt") << "kept";
+    std::ofstream(dir / "tiny/tiny.xp") << "kept";
+    const FighterSource src = parse(kTiny);
+    GenerateCounts counts;
+    const FighterFiles files = generate_fighter(src, dir, counts);
+    EXPECT_FALSE(fs::exists(dir / "tiny/img/99-0.bmp"));
+    EXPECT_TRUE(fs::exists(dir / "tiny/img/notes.txt"));
+    EXPECT_TRUE(fs::exists(dir / "tiny/tiny.xp"));
+    EXPECT_EQ(counts.removed, 1);
+    EXPECT_TRUE(fs::exists(dir / "tiny/tiny.p"));
+    EXPECT_TRUE(fs::exists(dir / "tiny/fx/fx.p"));
+    ASSERT_EQ(files.anims.at(20).size(), 2u);
+    for (const FrameRecord& r : files.anims.at(20)) EXPECT_TRUE(fs::exists(dir / r.path)) << r.path;
+    // The jab's active frame strikes with its fist and two points back along the arm.
+    EXPECT_EQ(files.anims.at(20)[1].attacks.size(), 3u);
+    EXPECT_TRUE(files.anims.at(20)[0].attacks.empty());
+    fs::remove_all(dir);
 }
 
 TEST(FighterGeneration, TwoRunsWriteTheSameBytes) {
