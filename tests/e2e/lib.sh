@@ -1,0 +1,92 @@
+# Shared by the end-to-end scenarios: the real game in a virtual X server
+# with a silent sound device, in a folder of its own that borrows the
+# generated content (the player's settings and progress are never touched).
+#
+#   partie_prete DATA [zef.ini lines]   makes the folder, $jeu
+#   lancer ZEF                          starts the game, $pid
+#   cliquer X Y / touche KEY / photo NAME / attendre_fin SECONDS
+set -uo pipefail
+
+# The scenario runs again inside a virtual X server, with a silent ALSA
+# device in a temporary home.
+if [ -z "${ZEF_DANS_XVFB:-}" ]; then
+  maison=$(mktemp -d)
+  printf 'pcm.!default { type null }\n' > "$maison/.asoundrc"
+  ZEF_DANS_XVFB=1 HOME="$maison" xvfb-run -a -s "-screen 0 640x480x16" bash "$0" "$@"
+  statut=$?
+  rm -rf "$maison"
+  exit $statut
+fi
+
+travail=$(mktemp -d)
+trap 'kill -9 ${pid:-0} 2>/dev/null; rm -rf "$travail"' EXIT
+jeu="$travail/jeu"
+echec=0
+
+partie_prete() {
+  local data=$1
+  shift
+  mkdir -p "$jeu"
+  for entree in "$data"/*; do
+    case "$(basename "$entree")" in
+      zef.ini) ;;
+      shiz|talon|vishvakarman|panda)
+        # Fighters' progress files are written by matches: give the game copies.
+        mkdir "$jeu/$(basename "$entree")"
+        for f in "$entree"/*; do
+          case "$f" in *.xp) cp "$f" "$jeu/$(basename "$entree")/" ;; *) ln -s "$f" "$jeu/$(basename "$entree")/" ;; esac
+        done ;;
+      *) ln -s "$entree" "$jeu/" ;;
+    esac
+  done
+  printf '%s\n' "${@:-j1_control=0}" > "$jeu/zef.ini"
+}
+
+lancer() {
+  (cd "$jeu" && exec "$1") >/dev/null 2>&1 &
+  pid=$!
+  sleep 1
+  # No window manager here: keys go to the window under the pointer.
+  xdotool mousemove 320 240
+}
+
+cliquer() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.6; }
+touche() { xdotool keydown "$1"; sleep "${2:-0.15}"; xdotool keyup "$1"; sleep 0.1; }
+photo() { import -window root "$travail/$1.png"; [ -n "${ZEF_KEEP_SHOTS:-}" ] && cp "$travail/$1.png" "$ZEF_KEEP_SHOTS/"; return 0; }
+
+# Waits for the game to end; prints its status (or "running").
+attendre_fin() {
+  for _ in $(seq $(( $1 * 10 ))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then echo running; else wait "$pid"; echo $?; fi
+}
+
+# Mean brightness (0..1) of a region WxH+X+Y of a shot, or of all of it.
+lumiere() { convert "$travail/$1.png" ${2:+-crop "$2"} -colorspace Gray -format '%[fx:mean]' info:; }
+# Mean colour difference (0..1) between the same region of two shots.
+ecart() { convert "$travail/$1.png" "$travail/$2.png" ${3:+-crop "$3"} -compose difference -composite -colorspace Gray -format '%[fx:mean]' info: 2>/dev/null | head -1; }
+
+verifier() {  # verifier "what" CONDITION-as-awk-expression
+  if awk "BEGIN { exit !($2) }"; then echo "ok: $1"; else echo "FAILED: $1 ($2)"; echec=1; fi
+}
+
+
+# The screen point at the middle of a picture of the data folder placed with
+# its top-left corner at (X, Y).
+centre_de() {
+  local w h
+  read -r w h < <(identify -format '%w %h\n' "$jeu/$1" 2>/dev/null | head -1)
+  echo "$(( $2 + ${w:-20} / 2 )) $(( $3 + ${h:-20} / 2 ))"
+}
+cliquer_sur() { local x y; read -r x y < <(centre_de "$@"); cliquer "$x" "$y"; }
+
+# From the title screen through the fighter selection (two fighters by
+# index 0..3) to the start of a match.
+choisir_combat() {
+  cliquer_sur graphics/versus0.bmp 123 198
+  sleep 0.5
+  cliquer_sur "graphics/$(nom_perso "$1")0.bmp" $(( 56 + 89 * $1 )) 307
+  cliquer_sur "graphics/$(nom_perso "$2")0.bmp" $(( 56 + 89 * $2 )) 307
+  sleep 0.5
+  touche space
+}
+nom_perso() { case $1 in 0) echo shiz ;; 1) echo talon ;; 2) echo vishvakarman ;; *) echo panda ;; esac; }
