@@ -179,6 +179,8 @@ void Moteur::NewRound(ParamMoteur* PM)
     p1.SetX(largeur / 2 - 200);
     p1.SetAnim(0);
     p2.SetAnim(0);
+    p1.NouveauRound();
+    p2.NouveauRound();
     p2.BmpFlip();
     p1.SynchroTime();
     p1.SynchroTimeAnim();

@@ -20,6 +20,14 @@ void Perso::PersoVarInit(ParamJoueur p)
     nbcoupsdonnes = 0;
 }
 
+void Perso::NouveauRound()
+{
+    status.initCETAT();
+    Speencour = false;
+    faitTrembler = false;
+    faitScrollerX = faitScrollerY = faitRalentir = 0;
+}
+
 void Perso::RemettreAZero(ParamJoueur p)
 {
     bonusxp = 0;

@@ -76,6 +76,10 @@ public:
     // The same for another match with everything already loaded: only the
     // fighter's variables start again.
     void RemettreAZero(ParamJoueur p);
+    // A round starts with the fighter standing idle: whatever move the last
+    // round cut short (an attack, a special move, a guard) is over, or it
+    // would never end under the looping idle animation.
+    void NouveauRound();
     // Advances the animation; 1 when a new frame was taken.
     int NewAnim(ParamLvl par);
     // What follows the end of a one-shot animation.

@@ -1,0 +1,88 @@
+// Every pairing of the generated fighters, computer against computer, many
+// matches each: nothing crashes, nobody leaves the stage, life and mana stay
+// in bounds, and a second run repeats the first exactly.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "engine/simulateur.h"
+#include "platform/ttftext.h"
+#include "support/allegro_env.h"
+
+#ifndef ZEF_MATCHES_PAR_PAIRE
+#define ZEF_MATCHES_PAR_PAIRE 200
+#endif
+
+namespace {
+
+struct Paire {
+    PERSO p1, p2;
+};
+
+class Tournoi : public ::testing::TestWithParam<Paire> {
+protected:
+    void SetUp() override
+    {
+        allegro_sans_systeme();
+        alfont_init();
+        ancien = std::filesystem::current_path();
+        ASSERT_EQ(chdir(ZEF_DATA_DIR), 0);
+    }
+    void TearDown() override { std::filesystem::current_path(ancien); }
+    std::filesystem::path ancien;
+};
+
+TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)
+{
+    const Paire paire = GetParam();
+    ParamMoteur pm;
+    pm.Parlvl.stage = static_cast<STAGE>((paire.p1 + paire.p2) % 3);
+    pm.parP1.control = pm.parP2.control = CONTROLE_CPU;
+    pm.parP1.SetPerso(paire.p1);
+    pm.parP2.SetPerso(paire.p2);
+    SimulateurMatch sim(pm);
+    Moteur& m = sim.moteur();
+    int hors_limites = 0;
+    sim.apres_tick = [&](int64_t, uint64_t) {
+        const BITMAP* fond = sim.parametres().Parlvl.fond;
+        for (const Perso* p : {&m.p1, &m.p2}) {
+            const bool dedans = p->GetX() - p->dx >= 0 && p->GetX() + p->dx <= fond->w && p->GetY() >= 0 &&
+                                p->GetY() <= fond->h && p->Mana >= 0 && p->Mana <= p->donneesperso.ManaMax &&
+                                p->Vie <= p->donneesperso.PV && p->dVie <= p->donneesperso.PV;
+            hors_limites += dedans ? 0 : 1;
+        }
+    };
+    std::vector<uint64_t> sommes;
+    int victoires[3] = {0, 0, 0};
+    for (unsigned graine = 1; graine <= ZEF_MATCHES_PAR_PAIRE; ++graine) {
+        const RapportMatch r = sim.jouer(graine);
+        sommes.push_back(r.somme);
+        ++victoires[r.winner];
+    }
+    EXPECT_EQ(hors_limites, 0);
+    EXPECT_EQ(victoires[0], 0) << "matches cut short";
+    sim.apres_tick = nullptr;
+    for (unsigned graine = 1; graine <= ZEF_MATCHES_PAR_PAIRE; ++graine)
+        ASSERT_EQ(sim.jouer(graine).somme, sommes[graine - 1]) << "match " << graine;
+}
+
+std::vector<Paire> toutes_les_paires()
+{
+    std::vector<Paire> v;
+    for (int a = 0; a < 4; ++a)
+        for (int b = 0; b < 4; ++b)
+            v.push_back({static_cast<PERSO>(a), static_cast<PERSO>(b)});
+    return v;
+}
+
+std::string nom_paire(const ::testing::TestParamInfo<Paire>& info)
+{
+    static const char* const noms[] = {"shiz", "talon", "vishvakarman", "panda"};
+    return std::string(noms[info.param.p1]) + "_" + noms[info.param.p2];
+}
+
+INSTANTIATE_TEST_SUITE_P(ToutesLesPaires, Tournoi, ::testing::ValuesIn(toutes_les_paires()), nom_paire);
+
+}  // namespace
