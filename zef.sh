@@ -11,6 +11,7 @@ build_packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-league-spartan fonts-bebas-neue fonts-lobster
   x11-utils   # message boxes
+  espeak-ng   # the announcer's voice, spoken at build time
 )
 test_packages=(xvfb xauth imagemagick xdotool sox clang libclang-rt-14-dev valgrind)
 

@@ -10,6 +10,7 @@ int Moteur::Gogogo(ParamMoteur* PM, int duree)
 {
     DebutRound(PM, duree);
     while (RoundEnCours()) {
+        poll_keyboard();
         if (key[KEY_ESC]) {
             rest(250);
             return ROUND_ABANDONNE;

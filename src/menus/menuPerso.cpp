@@ -33,6 +33,16 @@ constexpr int PLAFOND_CARAC = 12;
 
 int valeur(const CARACTERISTIQUES& c, const Carac& k) { return c.*k.base + c.*k.bonus; }
 
+// The key buffer is emptied on every pass, so a short press can slip between
+// two passes: a key still held counts as pressed too.
+bool une_touche_tenue()
+{
+    for (int k = 1; k < KEY_MAX; ++k)
+        if (key[k])
+            return true;
+    return false;
+}
+
 }  // namespace
 
 LignesStats lignes_stats(const CARACTERISTIQUES& c)
@@ -224,7 +234,7 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
             alfont_textout_centre_aa(b, font2.font, invite, 319, 64, noir());
             alfont_textout_centre_aa(b, font2.font, invite, 321, 66, noir());
             alfont_textout_centre_aa(b, font2.font, invite, 320, 65, blanc());
-            if (keypressed() && !key[KEY_ESC]) {
+            if ((keypressed() || une_touche_tenue()) && !key[KEY_ESC]) {
                 son.jouer(1, EFFET_GONG);
                 alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 319, 359, noir());
                 alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 321, 361, noir());

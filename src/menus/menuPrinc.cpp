@@ -78,6 +78,8 @@ int MenuPrincipal::LeMenu(CANALMENU& sonmenu)
             return bt.code;
         }
     }
+    // Once anything has polled the keyboard, the key table only moves when polled.
+    poll_keyboard();
     if (key[KEY_ESC])
         return CHOIX_QUITTER;
     return CHOIX_AUCUN;

@@ -108,6 +108,9 @@ void Jeu::lancer_versus()
     delete e;
     e = nullptr;
     continuer = false;
+    // The Escape that left the match must not also quit from the title screen.
+    for (poll_keyboard(); key[KEY_ESC]; poll_keyboard())
+        rest(10);
     clear_keybuf();
 }
 

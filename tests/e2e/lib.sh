@@ -54,10 +54,12 @@ cliquer() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool mousedown 1; sleep 0
 touche() { xdotool keydown "$1"; sleep "${2:-0.15}"; xdotool keyup "$1"; sleep 0.1; }
 photo() { import -window root "$travail/$1.png"; [ -n "${ZEF_KEEP_SHOTS:-}" ] && cp "$travail/$1.png" "$ZEF_KEEP_SHOTS/"; return 0; }
 
-# Waits for the game to end; prints its status (or "running").
+# Waits for the game to end and sets $statut to its exit status ("running"
+# if it has not ended). Not for a command substitution: only this shell can
+# collect the game's status.
 attendre_fin() {
   for _ in $(seq $(( $1 * 10 ))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then echo running; else wait "$pid"; echo $?; fi
+  if kill -0 "$pid" 2>/dev/null; then statut=running; else wait "$pid"; statut=$?; fi
 }
 
 # Mean brightness (0..1) of a region WxH+X+Y of a shot, or of all of it.
@@ -90,3 +92,11 @@ choisir_combat() {
   touche space
 }
 nom_perso() { case $1 in 0) echo shiz ;; 1) echo talon ;; 2) echo vishvakarman ;; *) echo panda ;; esac; }
+
+# How many pixels of a region belong to solid patches (3 x 3 at least) of a
+# colour "r,g,b": lone pixels of a dithered background do not count.
+taches_couleur() {
+  convert "$travail/$1.png" -crop "$2" +repage -fuzz 3% -fill black +opaque "rgb($3)" \
+    -fill white -opaque "rgb($3)" -colorspace Gray -morphology Erode Square:1 \
+    -format '%[fx:round(mean * w * h)]' info:
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The computer plays both sides of a whole match: a round with the stage,
-# both fighters, their bars, plates and the countdown; a round-end banner;
-# then the title screen again.
+# both fighters, their bars, plates and the countdown; a round-end sequence
+# with its banner; then the title screen again.
 source "$(dirname "$0")/lib.sh"
 zef=$1
 data=$2
@@ -14,26 +14,30 @@ choisir_combat 0 1      # shiz against talon, at the airport
 sleep 8
 photo round
 
-# A round lasts well under a minute between these two; its end shows a banner
-# for a few seconds. Look for a frame that differs from the fight's HUD-less
-# middle: sample the screen every second and keep the last shots.
-fin=running
-for i in $(seq 400); do
-  sleep 1
-  photo "t$((i % 12))"
-  fin=$(attendre_fin 0)
-  [ "$fin" = running ] || break
-  # Back on the title screen: the match is over.
-  if [ "$(ecart "t$((i % 12))" titre)" != "" ] && awk -v e="$(ecart "t$((i % 12))" titre)" 'BEGIN { exit !(e < 0.02) }'; then
-    break
+# Watch the match: the round-end sequences print the winner's line in green
+# under the fighters; a few seconds later their banner shows. The match is over
+# when the title screen is back.
+banniere=0
+fini=0
+for i in $(seq 500); do
+  sleep 0.7
+  photo vue
+  if [ "$(taches_couleur vue 640x60+0+385 "66,191,84")" -gt 50 ] && [ $banniere = 0 ]; then
+    sleep 4.5
+    photo banniere
+    banniere=1
   fi
+  if [ $banniere = 1 ] && awk -v e="$(ecart vue titre)" 'BEGIN { exit !(e < 0.02) }'; then fini=1; break; fi
 done
 
 verifier "the stage fills the screen during a round" "$(lumiere round 640x300+0+100) > 0.15"
-verifier "side 1's bars are drawn" "$(lumiere round 246x10+32+12) > 0.15"
-verifier "side 2's bars are drawn" "$(lumiere round 246x10+362+12) > 0.15"
-verifier "the countdown is drawn" "$(lumiere round 52x34+294+9) > 0.1"
-verifier "the match ends on the title screen" "$(ecart "t$((i % 12))" titre) < 0.02"
+verifier "side 1's life and mana bars" "$(lumiere round 246x34+32+12) > 0.15"
+verifier "side 2's life and mana bars" "$(lumiere round 246x34+362+12) > 0.15"
+verifier "the countdown" "$(lumiere round 52x34+294+9) > 0.15"
+verifier "the name plates" "$(lumiere round 80x22+30+53) > 0.1"
+verifier "a round-end banner in the middle of the view" "$banniere == 1 && $(ecart round banniere 300x140+170+170) > 0.05"
+verifier "the match ends on the title screen" "$fini == 1"
 touche Escape
-verifier "Escape on the title screen ends the game with status 1" "$(attendre_fin 5) == 1"
+attendre_fin 5
+verifier "Escape on the title screen ends the game with status 1" "$statut == 1"
 exit $echec

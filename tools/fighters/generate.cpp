@@ -13,6 +13,7 @@
 
 #include "bmp_writer.h"
 #include "output.h"
+#include "portraits.h"
 #include "render.h"
 
 namespace fs = std::filesystem;
@@ -36,6 +37,8 @@ public:
         written_.insert(wanted_path);
         return wanted_path;
     }
+
+    void write_picture(const std::string& path, const Image& image) { out_.write_asset(path, encode_bmp(image)); }
 
     void write_text(const std::string& path, const std::string& text) {
         out_.write_asset(path, std::vector<std::uint8_t>(text.begin(), text.end()));
@@ -139,6 +142,12 @@ FighterFiles generate_fighter(const FighterSource& src, const fs::path& data_dir
             records.push_back(r);
         }
     }
+
+    // The portrait and the selection button, for the menus.
+    const PortraitArt art = draw_portraits(src);
+    store.write_picture(portrait_path(name), art.portrait);
+    store.write_picture(button_path(name, false), art.button);
+    store.write_picture(button_path(name, true), art.button_lit);
 
     store.write_text(name + "/" + name + ".p", anim_file_text(files.anims));
     store.write_text(name + "/fx/fx.p", anim_file_text(files.fx));

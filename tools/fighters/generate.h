@@ -1,6 +1,6 @@
 #pragma once
-// Generating the fighters' animation files, projectile files and frame
-// pictures into the game's data folder.
+// Generating the fighters' animation files, projectile files, frame
+// pictures, portraits and selection buttons into the game's data folder.
 
 #include <filesystem>
 #include <iosfwd>

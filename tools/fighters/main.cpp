@@ -1,6 +1,6 @@
 // zeffighters: draws the four fighters and writes their animation files,
-// projectile files and frame pictures into the game's data folder, from the
-// readable sources in tools/content/fighters.
+// projectile files, frame pictures, portraits and selection buttons into the
+// game's data folder, from the readable sources in tools/content/fighters.
 
 #include <chrono>
 #include <cstdio>

@@ -100,10 +100,103 @@ std::vector<float> tom(double hz, double v, Rng& rng) {
     });
 }
 
+// A side stick: the rim's click and the shell's short knock.
+std::vector<float> rim(double v, Rng& rng) {
+    Osc knock, ring;
+    Svf click;
+    click.set(1800, 0.4);
+    return render(0.12, [&](double t) {
+        const double x = click.bandpass(rng.bipolar()) * decay(t, 0.008) * 1.2 + knock.sine(420) * decay(t, 0.02) * 0.6 +
+                         ring.sine(1650) * decay(t, 0.01) * 0.3;
+        return x * std::min(1.0, t / 0.0005) * v;
+    });
+}
+
+// Seeds in a gourd: a short swell of bright noise, thrown then stopped.
+std::vector<float> shaker(double v, Rng& rng) {
+    Svf high, band;
+    high.set(5200, 0.1);
+    band.set(8000, 0.3);
+    return render(0.12, [&](double t) {
+        const double env = t < 0.014 ? t / 0.014 : decay(t - 0.014, 0.03);
+        const double n = rng.bipolar();
+        return (high.highpass(n) * 0.7 + band.bandpass(n) * 0.5) * env * v;
+    });
+}
+
+// The dayan is tuned to the music's home note, D, and its black spot makes
+// its overtones nearly harmonic: it rings with a pitch, unlike other drums.
+constexpr double kDayanHz = 293.66;
+
+std::vector<float> dayan(bool rim_stroke, double v, Rng& rng) {
+    struct Mode {
+        double ratio, amp_rim, amp_open, tau;
+    };
+    static constexpr std::array<Mode, 5> kModes{{
+        {1.0, 0.6, 1.0, 0.3}, {2.0, 0.7, 0.4, 0.2}, {3.0, 0.5, 0.18, 0.13}, {4.0, 0.35, 0.1, 0.08}, {5.03, 0.25, 0.05, 0.05},
+    }};
+    // Each mode is a decaying phasor: a rotation and a shrink a sample, far
+    // cheaper than a sine and an exponential, and a tabla part has hundreds
+    // of strokes.
+    struct Ring {
+        double re, im, step_re, step_im, shrink;
+    };
+    std::array<Ring, kModes.size()> rings;
+    for (std::size_t m = 0; m < kModes.size(); ++m) {
+        const double w = kTwoPi * kDayanHz * kModes[m].ratio / kSampleRate;
+        const double amp = rim_stroke ? kModes[m].amp_rim : kModes[m].amp_open;
+        const double tau = kModes[m].tau * (rim_stroke ? 0.7 : 1.0);
+        rings[m] = {amp, 0.0, std::cos(w), std::sin(w), std::exp(-1.0 / (tau * kSampleRate))};  // starts as a sine, at zero
+    }
+    Svf click;
+    click.set(rim_stroke ? 3400 : 1800, 0.3);
+    const double length = rim_stroke ? 0.45 : 0.6;
+    return render(length, [&](double t) {
+        double x = 0;
+        for (Ring& r : rings) {
+            const double re = (r.re * r.step_re - r.im * r.step_im) * r.shrink;
+            r.im = (r.re * r.step_im + r.im * r.step_re) * r.shrink;
+            r.re = re;
+            x += r.im;
+        }
+        x = x * 0.45 + click.bandpass(rng.bipolar()) * decay(t, 0.006) * (rim_stroke ? 1.6 : 0.6);
+        // The hand comes down on the skin at the end: no ring is cut short.
+        const double stop = std::min(1.0, (length - t) / (0.3 * length));
+        return x * std::min(1.0, t / 0.0006) * stop * v;
+    });
+}
+
+// The baya's open stroke: a deep boom whose pitch the heel of the hand
+// pushes up as it rings, the tabla's singing bass.
+std::vector<float> baya_open(double v, Rng& rng) {
+    Osc boom, second;
+    Svf slap;
+    slap.set(700, 0.2);
+    return render(0.6, [&](double t) {
+        const double glide = 1.0 + 0.22 * (1.0 - decay(t, 0.06));
+        const double hz = 88 * glide;
+        double x = boom.sine(hz) * decay(t, 0.24) + 0.25 * second.sine(hz * 2.02) * decay(t, 0.1);
+        x += slap.lowpass(rng.bipolar()) * decay(t, 0.01) * 0.5;
+        return x * std::min(1.0, t / 0.001) * std::min(1.0, (0.6 - t) / 0.15) * v;
+    });
+}
+
+// The baya slapped flat: a dead, dry knock.
+std::vector<float> baya_closed(double v, Rng& rng) {
+    Osc thud;
+    Svf dull;
+    dull.set(900, 0.2);
+    return render(0.1, [&](double t) {
+        const double x = dull.lowpass(rng.bipolar()) * decay(t, 0.012) * 1.2 + thud.sine(150) * decay(t, 0.018) * 0.6;
+        return x * std::min(1.0, t / 0.0005) * v;
+    });
+}
+
 }  // namespace
 
 const std::vector<std::string>& drum_names() {
-    static const std::vector<std::string> names{"kick", "snare", "clap", "hat", "openhat", "crash", "tomhi", "tomlo"};
+    static const std::vector<std::string> names{"kick", "snare", "clap", "hat",    "openhat", "crash", "tomhi",
+                                                "tomlo", "rim",  "shaker", "na", "tin",     "ge",    "ke"};
     return names;
 }
 
@@ -119,6 +212,12 @@ std::vector<float> drum_hit(Drum drum, double velocity, Rng& rng) {
         case Drum::Crash: return crash(velocity * 0.4, rng);
         case Drum::TomHigh: return tom(185, velocity * 0.6, rng);
         case Drum::TomLow: return tom(118, velocity * 0.65, rng);
+        case Drum::RimShot: return rim(velocity * 0.55, rng);
+        case Drum::Shaker: return shaker(velocity * 0.4, rng);
+        case Drum::TablaNa: return dayan(true, velocity * 0.6, rng);
+        case Drum::TablaTin: return dayan(false, velocity * 0.55, rng);
+        case Drum::BayaGe: return baya_open(velocity * 0.8, rng);
+        case Drum::BayaKe: return baya_closed(velocity * 0.6, rng);
     }
     return {};
 }
@@ -131,6 +230,12 @@ double drum_pan(Drum drum) {
         case Drum::TomHigh: return 0.25;
         case Drum::TomLow: return -0.25;
         case Drum::Clap: return 0.05;
+        case Drum::RimShot: return 0.1;
+        case Drum::Shaker: return 0.4;
+        case Drum::TablaNa:
+        case Drum::TablaTin: return 0.2;
+        case Drum::BayaGe:
+        case Drum::BayaKe: return -0.2;
         default: return 0.0;
     }
 }

@@ -7,7 +7,15 @@
 
 #include "rng.h"
 
-enum class Drum { Kick, Snare, Clap, ClosedHat, OpenHat, Crash, TomHigh, TomLow };
+enum class Drum {
+    Kick, Snare, Clap, ClosedHat, OpenHat, Crash, TomHigh, TomLow,
+    RimShot, Shaker,
+    // A tabla pair: the small right drum (dayan) rung on its rim (na) or
+    // open on its black spot (tin), the big left one (baya) open with the
+    // heel pressing the pitch up (ge) or slapped flat (ke). Played together
+    // they make the composite strokes: na + ge is "dha", tin + ge "dhin".
+    TablaNa, TablaTin, BayaGe, BayaKe,
+};
 
 // Names as written in scores, in enum order.
 const std::vector<std::string>& drum_names();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "fight_instruments.h"
 #include "synth.h"
 
 namespace {
@@ -161,5 +162,7 @@ const std::vector<std::string>& instrument_names() {
 Sound play_instrument(const std::string& name, const NoteOn& note, Rng& rng) {
     for (const auto& p : kPatches)
         if (name == p.name) return p.play(note, rng);
+    for (const auto& stage : stage_instrument_names())
+        if (name == stage) return play_stage_instrument(name, note, rng);
     throw std::invalid_argument("no instrument named " + name);
 }

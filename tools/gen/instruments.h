@@ -15,5 +15,7 @@ struct NoteOn {
     int index = 0;                  // position of the note in its part (for alternating effects)
 };
 
+// The studio synth: the patches the menu theme is written for.
 const std::vector<std::string>& instrument_names();
+// Plays one of those, or one of the stage patches (fight_instruments.h).
 Sound play_instrument(const std::string& name, const NoteOn& note, Rng& rng);

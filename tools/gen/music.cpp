@@ -6,6 +6,7 @@
 
 #include "drums.h"
 #include "effects.h"
+#include "fight_instruments.h"
 #include "instruments.h"
 #include "output.h"
 #include "producers.h"
@@ -43,6 +44,15 @@ void balance(Sound& s, double pan) {
 
 const ScoreVocabulary& music_vocabulary() {
     static const ScoreVocabulary vocabulary{instrument_names(), kDrumInstrument, drum_names()};
+    return vocabulary;
+}
+
+const ScoreVocabulary& stage_music_vocabulary() {
+    static const ScoreVocabulary vocabulary = [] {
+        ScoreVocabulary v = music_vocabulary();
+        for (const auto& name : stage_instrument_names()) v.instruments.push_back(name);
+        return v;
+    }();
     return vocabulary;
 }
 

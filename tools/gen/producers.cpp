@@ -6,7 +6,12 @@
 
 #include "buttons.h"
 #include "experience.h"
+#include "fight_announcer.h"
+#include "fight_music.h"
+#include "fight_sounds.h"
+#include "hud_art.h"
 #include "logo.h"
+#include "menu_art.h"
 #include "music.h"
 #include "player_files.h"
 #include "jingle.h"
@@ -24,10 +29,15 @@ const std::vector<Producer>& producers() {
         {"fonts", fonts},
         {"intro screens", produce_intro_screens},
         {"menu buttons", produce_menu_buttons},
+        {"menu screens", produce_menu_screens},
         {"studio jingle", produce_studio_jingle},
         {"menu sounds", produce_menu_sounds},
         {"music", produce_music},
+        {"fight sounds", produce_fight_sounds},
+        {"announcer", produce_announcer},
+        {"stage music", produce_stage_music},
         {"stages", produce_stages},
+        {"fight hud", produce_fight_hud},
         {"player defaults", produce_player_defaults},
         {"experience", produce_experience_files},
     };

@@ -1,0 +1,255 @@
+#include "ink.h"
+
+#include <algorithm>
+#include <cmath>
+
+// ---------------------------------------------------------------- colours
+
+Rgb scale(Rgb c, double k) {
+    auto f = [k](std::uint8_t v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v * k), 0L, 255L)); };
+    return {f(c.r), f(c.g), f(c.b)};
+}
+
+Rgb blend(Rgb a, Rgb b, double f) {
+    auto m = [f](std::uint8_t x, std::uint8_t y) {
+        return static_cast<std::uint8_t>(std::clamp(std::lround(x + (y - x) * f), 0L, 255L));
+    };
+    return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
+}
+
+void set_colour(cairo_t* cr, Rgb c, double alpha) {
+    cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
+}
+
+void add_stop(cairo_pattern_t* p, double at, Rgb c, double alpha) {
+    cairo_pattern_add_color_stop_rgba(p, at, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
+}
+
+Rgb shadow_of(Rgb c) { return blend(scale(c, 0.64), Rgb{34, 30, 78}, 0.16); }
+
+// ---------------------------------------------------------------- geometry
+
+double length(Vec v) { return std::hypot(v.x, v.y); }
+Vec unit(Vec v) {
+    const double l = length(v);
+    return l > 1e-9 ? v * (1.0 / l) : Vec{1, 0};
+}
+Vec perp(Vec v) { return {-v.y, v.x}; }
+Vec rotate(Vec v, double a) {
+    const double c = std::cos(a), s = std::sin(a);
+    return {v.x * c - v.y * s, v.x * s + v.y * c};
+}
+Vec lerp(Vec a, Vec b, double f) { return a + (b - a) * f; }
+
+// ---------------------------------------------------------------- paths
+
+Part taper(Vec a, double ra, Vec b, double rb) {
+    return [=](cairo_t* cr) {
+        const Vec d = b - a;
+        const double L = length(d);
+        cairo_new_sub_path(cr);
+        if (L < 1e-6 || L <= std::fabs(ra - rb)) {
+            const Vec c = ra >= rb ? a : b;
+            cairo_arc(cr, c.x, c.y, std::max(ra, rb), 0, 2 * M_PI);
+        } else {
+            const double th = std::atan2(d.y, d.x);
+            const double phi = std::acos((ra - rb) / L);
+            cairo_arc(cr, a.x, a.y, ra, th + phi, th + 2 * M_PI - phi);
+            cairo_arc(cr, b.x, b.y, rb, th - phi, th + phi);
+        }
+        cairo_close_path(cr);
+    };
+}
+
+Part ellipse(Vec c, double rx, double ry, double angle) {
+    return [=](cairo_t* cr) {
+        cairo_save(cr);
+        cairo_translate(cr, c.x, c.y);
+        cairo_rotate(cr, angle);
+        cairo_scale(cr, std::max(rx, 0.01), std::max(ry, 0.01));
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_close_path(cr);
+        cairo_restore(cr);
+    };
+}
+
+Part circle(Vec c, double r) { return ellipse(c, r, r); }
+
+Part polygon(std::vector<Vec> pts) {
+    return [pts = std::move(pts)](cairo_t* cr) {
+        if (pts.empty()) return;
+        cairo_move_to(cr, pts[0].x, pts[0].y);
+        for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].x, pts[i].y);
+        cairo_close_path(cr);
+    };
+}
+
+Part curve(std::vector<Vec> pts) {
+    return [pts = std::move(pts)](cairo_t* cr) {
+        // A closed Catmull-Rom spline, as cubic Béziers.
+        const long n = static_cast<long>(pts.size());
+        if (n < 3) return;
+        auto P = [&](long i) { return pts[static_cast<std::size_t>((i % n + n) % n)]; };
+        cairo_move_to(cr, P(0).x, P(0).y);
+        for (long i = 0; i < n; ++i) {
+            const Vec p0 = P(i - 1), p1 = P(i), p2 = P(i + 1), p3 = P(i + 2);
+            const Vec c1 = p1 + (p2 - p0) * (1.0 / 6.0);
+            const Vec c2 = p2 - (p3 - p1) * (1.0 / 6.0);
+            cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, p2.x, p2.y);
+        }
+        cairo_close_path(cr);
+    };
+}
+
+Part strip(const std::vector<Vec>& line, double w0, double w1) {
+    std::vector<Vec> left, right;
+    const std::size_t n = line.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec t = unit(i + 1 < n ? line[i + 1] - line[i] : line[i] - line[i - 1]);
+        const double w = w0 + (w1 - w0) * (n > 1 ? static_cast<double>(i) / (n - 1) : 0);
+        left.push_back(line[i] + perp(t) * w);
+        right.push_back(line[i] - perp(t) * w);
+    }
+    std::vector<Vec> pts = left;
+    pts.push_back(line.back() + unit(line.back() - line[n - 2]) * (w1 * 0.8));
+    for (auto it = right.rbegin(); it != right.rend(); ++it) pts.push_back(*it);
+    return curve(pts);
+}
+
+std::vector<Vec> flowing(Vec start, double angle, double link, int links, double curl, double sway, double phase) {
+    std::vector<Vec> line{start};
+    double a = angle;
+    for (int i = 0; i < links; ++i) {
+        a += curl + sway * std::sin(phase * 1.7 + i * 0.9);
+        line.push_back(line.back() + dir(a) * link);
+    }
+    return line;
+}
+
+void open_curve(cairo_t* cr, const std::vector<Vec>& pts) {
+    const std::size_t n = pts.size();
+    if (n < 2) return;
+    cairo_move_to(cr, pts[0].x, pts[0].y);
+    if (n == 2) {
+        cairo_line_to(cr, pts[1].x, pts[1].y);
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const Vec p0 = pts[i == 0 ? 0 : i - 1], p1 = pts[i], p2 = pts[i + 1], p3 = pts[std::min(i + 2, n - 1)];
+        const Vec c1 = p1 + (p2 - p0) * (1.0 / 6.0);
+        const Vec c2 = p2 - (p3 - p1) * (1.0 / 6.0);
+        cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, p2.x, p2.y);
+    }
+}
+
+// ---------------------------------------------------------------- painting
+
+void Pen::fill_parts(const Shape& s) {
+    for (const Part& p : s) {
+        cairo_new_path(cr_);
+        p(cr_);
+        cairo_fill(cr_);
+    }
+}
+
+void Pen::outline(const Shape& s, double line) {
+    if (line <= 0) return;
+    cairo_new_path(cr_);
+    for (const Part& p : s) p(cr_);
+    set_colour(cr_, ink_);
+    cairo_set_line_width(cr_, line * 2);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr_);
+}
+
+void Pen::clip_to(const Shape& s) {
+    // Groups are as large as the clip: keeping them to the shape's box keeps
+    // the drawing quick on a large canvas.
+    cairo_new_path(cr_);
+    for (const Part& p : s) p(cr_);
+    double x0, y0, x1, y1;
+    cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+    cairo_new_path(cr_);
+    cairo_rectangle(cr_, x0 - 2, y0 - 2, x1 - x0 + 4, y1 - y0 + 4);
+    cairo_clip(cr_);
+}
+
+void Pen::crescent(const Shape& s, Vec shift, Rgb colour, double alpha) {
+    cairo_save(cr_);
+    clip_to(s);
+    cairo_push_group(cr_);
+    set_colour(cr_, colour);
+    fill_parts(s);
+    cairo_set_operator(cr_, CAIRO_OPERATOR_DEST_OUT);
+    cairo_translate(cr_, shift.x, shift.y);
+    cairo_set_source_rgb(cr_, 0, 0, 0);
+    fill_parts(s);
+    cairo_pop_group_to_source(cr_);
+    cairo_paint_with_alpha(cr_, alpha);
+    cairo_restore(cr_);
+}
+
+void Pen::within(const Shape& s, const std::function<void()>& inside) {
+    cairo_save(cr_);
+    clip_to(s);
+    cairo_push_group(cr_);
+    inside();
+    cairo_pattern_t* content = cairo_pop_group(cr_);
+    cairo_push_group_with_content(cr_, CAIRO_CONTENT_ALPHA);
+    cairo_set_source_rgb(cr_, 0, 0, 0);
+    fill_parts(s);
+    cairo_pattern_t* mask = cairo_pop_group(cr_);
+    cairo_set_source(cr_, content);
+    cairo_mask(cr_, mask);
+    cairo_pattern_destroy(mask);
+    cairo_pattern_destroy(content);
+    cairo_restore(cr_);
+}
+
+void Pen::solid(const Shape& s, Rgb fill, const Shade& shade) {
+    outline(s, shade.line);
+    // The base, a little brighter towards the light.
+    cairo_new_path(cr_);
+    for (const Part& p : s) p(cr_);
+    double x0, y0, x1, y1;
+    cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+    cairo_new_path(cr_);
+    const Vec mid{(x0 + x1) / 2, (y0 + y1) / 2};
+    const double r = std::max(x1 - x0, y1 - y0) / 2 + 1;
+    cairo_pattern_t* g = cairo_pattern_create_linear(mid.x + light_.x * r, mid.y + light_.y * r, mid.x - light_.x * r,
+                                                     mid.y - light_.y * r);
+    add_stop(g, 0, blend(fill, kInkWhite, 0.12));
+    add_stop(g, 0.55, fill);
+    add_stop(g, 1, blend(fill, shadow_of(fill), 0.35));
+    cairo_set_source(cr_, g);
+    fill_parts(s);
+    cairo_pattern_destroy(g);
+    if (shade.shadow > 0) crescent(s, light_ * shade.shadow, shadow_of(fill));
+    if (shade.light > 0) crescent(s, light_ * -shade.light, blend(fill, kInkWhite, 0.3), 0.85);
+    if (shade.rim > 0) crescent(s, light_ * shade.rim + Vec{shade.rim * 0.4, 0}, rim_, 0.9);
+}
+
+void Pen::flat(const Shape& s, Rgb fill, double line, double alpha) {
+    outline(s, line);
+    set_colour(cr_, fill, alpha);
+    fill_parts(s);
+}
+
+void Pen::line(const std::vector<Vec>& pts, double width, Rgb colour, double alpha) {
+    cairo_new_path(cr_);
+    open_curve(cr_, pts);
+    set_colour(cr_, colour, alpha);
+    cairo_set_line_width(cr_, width);
+    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr_);
+}
+
+void Pen::tapered_line(const std::vector<Vec>& pts, double w0, double w1, Rgb colour, double alpha) {
+    if (pts.size() < 2) return;
+    set_colour(cr_, colour, alpha);
+    cairo_new_path(cr_);
+    strip(pts, w0 / 2, w1 / 2)(cr_);
+    cairo_fill(cr_);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// A fighter's pictures for the menus, drawn from its source like its
+// sprites: the large portrait (the selection screen and the story's
+// dialogues show it) and the selection button, normal and highlighted.
+// All are masked pictures: every pixel opaque or exactly the mask colour.
+
+#include <string>
+
+#include "image.h"
+#include "source.h"
+
+constexpr int kPortraitWidth = 270, kPortraitHeight = 240;
+constexpr int kButtonWidth = 85, kButtonHeight = 92;
+
+struct PortraitArt {
+    Image portrait;    // the bust before its emblem, facing right
+    Image button;      // head and shoulders in a rounded frame
+    Image button_lit;  // the same under the pointer: a glowing frame, a brighter picture
+};
+
+PortraitArt draw_portraits(const FighterSource& src);
+
+// Where the game loads them, relative to the data folder.
+std::string portrait_path(const std::string& fighter);             // graphics/<fighter>2.bmp
+std::string button_path(const std::string& fighter, bool lit);     // graphics/<fighter>1.bmp, <fighter>0.bmp
