@@ -153,7 +153,7 @@ struct Params {
 };
 
 struct Segment {
-    const PhoneSpec* spec;
+    const PhoneSpec* desc;
     std::array<double, 3> formants;  // resolved: borrowed from a neighbour when the phone has none
     double start, end;
 };
@@ -162,19 +162,19 @@ std::vector<Segment> lay_out(const Cry& cry) {
     std::vector<Segment> segs;
     double t = 0;
     for (const Phone& p : cry.phones) {
-        const PhoneSpec* spec = find_phone(p.symbol);
-        segs.push_back({spec, spec->formants, t, t + p.seconds});
+        const PhoneSpec* desc = find_phone(p.symbol);
+        segs.push_back({desc, desc->formants, t, t + p.seconds});
         t += p.seconds;
     }
     // Consonants without a shape of their own take the next vowel's (the
     // mouth is already there), or the previous one's at the end of a cry.
     for (std::size_t i = 0; i < segs.size(); ++i) {
-        if (has_formants(*segs[i].spec)) continue;
+        if (has_formants(*segs[i].desc)) continue;
         const Segment* from = nullptr;
         for (std::size_t j = i + 1; j < segs.size() && !from; ++j)
-            if (has_formants(*segs[j].spec)) from = &segs[j];
+            if (has_formants(*segs[j].desc)) from = &segs[j];
         for (std::size_t j = i; j-- > 0 && !from;)
-            if (has_formants(*segs[j].spec)) from = &segs[j];
+            if (has_formants(*segs[j].desc)) from = &segs[j];
         segs[i].formants = from ? from->formants : std::array<double, 3>{500, 1500, 2500};
     }
     return segs;
@@ -185,14 +185,14 @@ std::vector<Segment> lay_out(const Cry& cry) {
 Params target(const Segment& s, double t, const VoiceDesign& v, double effort, double& burst) {
     Params p;
     const double u = (t - s.start) / std::max(1e-6, s.end - s.start);
-    const double open_mouth = s.spec->manner == Manner::Vowel ? 1.0 + 0.14 * effort : 1.0;
+    const double open_mouth = s.desc->manner == Manner::Vowel ? 1.0 + 0.14 * effort : 1.0;
     p.f = {s.formants[0] * open_mouth, s.formants[1], s.formants[2], 3500, 4500, 5500, 6500, 7600};
     for (double& f : p.f) f *= v.tract;
     p.bw = {70 + 40 * v.growl, 95, 140, 220, 300, 450, 550, 700};
-    p.noise_hz = s.spec->noise_hz > 0 ? s.spec->noise_hz * std::sqrt(v.tract) : 3000;
-    p.noise_q = s.spec->noise_q;
+    p.noise_hz = s.desc->noise_hz > 0 ? s.desc->noise_hz * std::sqrt(v.tract) : 3000;
+    p.noise_q = s.desc->noise_q;
     burst = 0;
-    switch (s.spec->manner) {
+    switch (s.desc->manner) {
         case Manner::Vowel: p.voice = 1.0; break;
         case Manner::Glide: p.voice = 0.75; break;
         case Manner::Nasal:
@@ -203,17 +203,17 @@ Params target(const Segment& s, double t, const VoiceDesign& v, double effort, d
             break;
         case Manner::Aspirate: p.aspiration = 0.9; break;
         case Manner::Fricative:
-            p.frication = s.spec->noise_level;
-            p.aspiration = s.spec->symbol == std::string("x") ? 0.6 : 0.08;
+            p.frication = s.desc->noise_level;
+            p.aspiration = s.desc->symbol == std::string("x") ? 0.6 : 0.08;
             break;
         case Manner::Stop:
         case Manner::VoicedStop: {
-            const bool voiced = s.spec->manner == Manner::VoicedStop;
+            const bool voiced = s.desc->manner == Manner::VoicedStop;
             const double release = 0.62;  // closure, then the burst and a puff of breath
             if (voiced) p.voice = u < release ? 0.12 : 0.7;
             if (u >= release) {
                 const double since = (u - release) * (s.end - s.start);
-                burst = s.spec->noise_level * 1.6 * std::exp(-since / 0.007);
+                burst = s.desc->noise_level * 1.6 * std::exp(-since / 0.007);
                 p.aspiration = voiced ? 0.1 : 0.55;
             }
             break;
@@ -327,7 +327,7 @@ Sound speak(const VoiceDesign& v, const Cry& cry, std::uint64_t seed) {
         now.noise_hz = aim.noise_hz;
         now.noise_q = aim.noise_q;
         // After a glottal stop the next sound starts hard.
-        const bool hard = seg < segs.size() && seg > 0 && (segs[seg - 1].spec->manner == Manner::Glottal) &&
+        const bool hard = seg < segs.size() && seg > 0 && (segs[seg - 1].desc->manner == Manner::Glottal) &&
                           t - segs[seg].start < ctrl_dt;
         const double kl = hard ? 1.0 : k_level;
         now.voice += (aim.voice - now.voice) * kl;

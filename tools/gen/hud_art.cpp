@@ -17,10 +17,10 @@ namespace {
 
 // The screen at the start of a round: the stage's bottom, centred.
 Image stage_view(const std::string& name) {
-    const auto spec =
+    const auto desc =
         std::find_if(stages().begin(), stages().end(), [&](const StageSpec& s) { return name == s.name; });
-    if (spec == stages().end()) throw std::logic_error("no stage named " + name);
-    const Image stage = render_stage(*spec);
+    if (desc == stages().end()) throw std::logic_error("no stage named " + name);
+    const Image stage = render_stage(*desc);
     Image view(kScreenWidth, kScreenHeight);
     const int left = (stage.width - kScreenWidth) / 2, top = stage.height - kScreenHeight;
     for (int y = 0; y < kScreenHeight; ++y)

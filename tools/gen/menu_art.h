@@ -57,7 +57,7 @@ struct ButtonArt {
     Image image;
     Box label;  // the label's ink, outline included, in the picture's pixels
 };
-ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& spec, State state);
+ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& desc, State state);
 
 // The pointer: an arrow whose tip is the picture's top-left pixel.
 constexpr int kCursorWidth = 20, kCursorHeight = 24;

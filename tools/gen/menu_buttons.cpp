@@ -124,11 +124,11 @@ const std::vector<Placement>& options_placements() {
     return list;
 }
 
-ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& spec, State state) {
-    const double w = spec.width, top = spec.body_top, h = spec.height - spec.body_top;
-    Canvas canvas(spec.width, spec.height);
+ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& desc, State state) {
+    const double w = desc.width, top = desc.body_top, h = desc.height - desc.body_top;
+    Canvas canvas(desc.width, desc.height);
     cairo_t* cr = canvas.cr();
-    const bool choice = spec.kind == ButtonKind::Choice;
+    const bool choice = desc.kind == ButtonKind::Choice;
     const double lean = choice ? 6 : 10, cut = choice ? 2 : 3;
     // At rest the blade is two pixels smaller all round: under the pointer
     // it swells to the whole picture.
@@ -149,8 +149,8 @@ ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& spec, State s
     const double caps = choice ? 11 : 13;
     double left = lean + 2, right = w - lean - 2;
     const double mid_y = top + h / 2;
-    const std::string text = spec.label;
-    const style::Lettering look = label_look(state, spec.kind);
+    const std::string text = desc.label;
+    const style::Lettering look = label_look(state, desc.kind);
     if (state == State::Selected) {
         // The check and the label centred together on the blade.
         const double size = w < 80 ? 10 : 12, gap = 4;
@@ -170,7 +170,7 @@ ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& spec, State s
         left = cx + size + gap;
         right = left + ps.right - ps.left;
     }
-    if (spec.kind == ButtonKind::Back) {
+    if (desc.kind == ButtonKind::Back) {
         const double size = h * 0.42, x = lean + 8;
         style::chevron_path(cr, x, mid_y, size, false);
         scenery::set(cr, state == State::Normal ? style::kGold : style::kInk);
@@ -179,7 +179,7 @@ ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& spec, State s
     }
     style::Placed p = style::place_text(canvas, fonts.bold, text, caps, choice ? 1.2 : 2.4, (left + right) / 2,
                                         std::floor(mid_y - caps / 2), look.slant);
-    if (state == State::Hover && spec.kind == ButtonKind::Title) {
+    if (state == State::Hover && desc.kind == ButtonKind::Title) {
         const style::Span s = style::ink_span(p, look);
         for (const bool toward_right : {true, false}) {
             const double x = toward_right ? s.left - 14 : s.right + 14;
@@ -187,7 +187,7 @@ ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& spec, State s
             scenery::set(cr, hex(0x3a0a06));
             cairo_fill(cr);
         }
-    } else if (state == State::Normal && spec.kind == ButtonKind::Title) {
+    } else if (state == State::Normal && desc.kind == ButtonKind::Title) {
         // Two thin gold slashes at the blade's leading edge.
         const double nh = bh - 2 * rim - 6, nl = nh * lean / bh;
         for (int i = 0; i < 2; ++i) {
