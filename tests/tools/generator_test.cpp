@@ -64,7 +64,7 @@ TEST(Generator, SameSourcesGiveIdenticalFilesAndKeepThePlayersSettings) {
     ASSERT_EQ(first.size(), second.size());
     for (const auto& [name, bytes] : first) EXPECT_TRUE(second.at(name) == bytes) << name << " differs between runs";
     EXPECT_EQ(text_of(a.path() / "zef.ini"), kDefaultSettings);
-    EXPECT_EQ(text_of(a.path() / "shiz/shiz.xp"), "\n10\n12\n9\n9\n0\n0\n0\n0\n0\n1\n");
+    EXPECT_EQ(text_of(a.path() / "shiz/shiz.xp"), "\n10\n11\n9\n10\n0\n0\n0\n0\n0\n1\n");
     EXPECT_EQ(text_of(a.path() / "panda/panda.xp"), "\n12\n8\n12\n8\n0\n0\n0\n0\n0\n1\n");
 
     // The player changes a setting and levels a fighter up; regenerating
