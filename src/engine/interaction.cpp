@@ -93,6 +93,7 @@ void Moteur::TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote)
             const bool bas_sur_debout = A.status.estdans(bas) && !D.status.estdans(bas);
             const bool garde = D.status.estdans(protection) && !saute_sur_bas && !bas_sur_debout;
             ++coups[cote];
+            const int vie_avant = D.Vie;
             if (garde) {
                 D.EstTouche(deg, bonus, A.Speencour || projectile ? 1 : 2);
                 dtouche = true;
@@ -111,6 +112,8 @@ void Moteur::TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote)
                 dtouche = true;
                 A.sonperso.jouer(1, std::rand() % 2 == 1 ? 0 : 1, A.x_scr);
             }
+            if (sur_coup)
+                sur_coup(cote, projectile ? 60 + A.Obj.Slot() : A.Slot(), vie_avant - D.Vie, garde);
             return;
         }
     }

@@ -7,6 +7,8 @@
 #ifndef ZEF_MOTEUR_H
 #define ZEF_MOTEUR_H
 
+#include <functional>
+
 #include "../fighter/perso.h"
 #include "../graphics/objetgraph.h"
 #include "../sound/son.h"
@@ -58,6 +60,10 @@ public:
     Horloge horloge;
     // Hits landed by each side in this match (clean and guarded), for reports.
     int coups[2] = {0, 0};
+    // Told of every hit as it lands, for balancing reports: the side that
+    // struck (0 or 1), the slot that struck (60 + the projectile's slot for a
+    // projectile), the life it took and whether it was guarded.
+    std::function<void(int cote, int slot, int degats, bool garde)> sur_coup;
 
     Moteur() = default;
     explicit Moteur(Horloge h) : horloge(h) {}

@@ -96,9 +96,12 @@ void ObjetAnim::SetAnim(int a)
         a = SlotDeRepli(a);
     if (a < 0 || a >= NB_SLOTS)
         return;
-    if (!ChAnim.EstVide())
+    if (!ChAnim.EstVide()) {
         OldChAnim = ChAnim;
+        old_slot_ = slot_;
+    }
     ChAnim = CONTENU[a];
+    slot_ = a;
     ChAnim.Premier();
     to = t;
     MontrerImage();
@@ -152,5 +155,6 @@ void ObjetAnim::Destroy()
         }
     ChAnim = ListeAnim();
     OldChAnim = ListeAnim();
+    slot_ = old_slot_ = 0;
     SetBitmap(nullptr);
 }

@@ -22,8 +22,14 @@ public:
     void SetAnim(int a);
     // Moves to the next frame once the one on show is over.
     void NewAnim();
-    void FinAnim() { ChAnim = OldChAnim; }
+    void FinAnim()
+    {
+        ChAnim = OldChAnim;
+        slot_ = old_slot_;
+    }
     ImgAnim ExtrAnim() const { return ChAnim.extraire(); }
+    // The slot whose animation is playing (after any fallback).
+    int Slot() const { return slot_; }
     void SynchroTimeAnim() { to = t; }
     // Releases every stored frame; no animation is playing afterwards.
     void Destroy();
@@ -35,6 +41,7 @@ protected:
     ListeAnim OldChAnim;
     char pathfile[LONGUEUR_CHEMIN] = {};
     int32_t to = 0;   // tick at which the frame on show began
+    int slot_ = 0, old_slot_ = 0;
 
     void MontrerImage();
     void RemplirDepuis(const char* chemin);

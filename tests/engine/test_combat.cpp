@@ -2,6 +2,9 @@
 // camera, shake, facing, pushes and hits.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "engine/moteur.h"
 #include "support/fichier_anim_test.h"
 #include "support/fichiers_son.h"
@@ -284,12 +287,21 @@ TEST_F(Arene, AProjectileChipsAGuardAndHitsCleanOtherwise)
     m.p2.status.ajouter(protection);
     const int bonus = m.p1.donneesperso.bonusdegats;
     m.p2.Vie = 500;
+    // Balancing reports hear of each hit with the projectile's slot and the life it took.
+    std::vector<std::tuple<int, int, int, bool>> entendus;
+    m.sur_coup = [&entendus](int cote, int slot, int degats, bool garde) {
+        entendus.emplace_back(cote, slot, degats, garde);
+    };
     m.TestAttaqueP1();
-    EXPECT_EQ(m.p2.Vie, 500 - 1 - (40 + bonus) / m.p2.donneesperso.coefprotect);
+    const int ecorne = 1 + (40 + bonus) / m.p2.donneesperso.coefprotect;
+    EXPECT_EQ(m.p2.Vie, 500 - ecorne);
     m.p2.status.initCETAT();
     m.p2touche = false;
     m.TestAttaqueP1();
     EXPECT_LT(m.p2.Vie, 500 - 40);
+    ASSERT_EQ(entendus.size(), 2u);
+    EXPECT_EQ(entendus[0], std::make_tuple(0, 61, ecorne, true));
+    EXPECT_EQ(entendus[1], std::make_tuple(0, 61, 500 - ecorne - m.p2.Vie, false));
 }
 
 TEST_F(Arene, ChainedHitsWhileOnesOwnLifeDrainsEarnABonus)

@@ -133,6 +133,18 @@ TEST_F(Anim, ASecondStartRemembersTheFirstWhereItWas)
     EXPECT_EQ(jouer(33), (std::vector<int>{1, 2, 3, 2}));
 }
 
+TEST_F(Anim, TheSlotOnShowIsKnownThroughFallbacksAndHandBacks)
+{
+    charger({{{0, 0}, image(img(0).c_str())}, {{20, 0}, image(img(1).c_str())}});
+    obj.SetAnim(0);
+    obj.SetAnim(26);   // empty: slot 20 plays in its place
+    EXPECT_EQ(obj.Slot(), 20);
+    jouer(30);
+    EXPECT_EQ(obj.Slot(), 0);
+    obj.Destroy();
+    EXPECT_EQ(obj.Slot(), 0);
+}
+
 TEST_F(Anim, LoadingAndReleasingTwiceLeavesNothingBehind)
 {
     charger({{{0, 0}, image(img(1).c_str(), 10, true)}, {{1, 0}, image(img(2).c_str())}});

@@ -1,9 +1,10 @@
 // zef-sim: computer against computer, many matches, headless, for balancing
 // the fighters.
 //
-//   zef-sim --p1 shiz --p2 panda --stage inde --matches 200 --seed 7 [--data DIR]
+//   zef-sim --p1 shiz --p2 panda --stage inde --matches 200 --seed 7 [--data DIR] [--moves]
 //
-// Prints one line per match and a summary. Run from the game's data folder,
+// Prints one line per match and a summary; --moves adds, for each side, what
+// every slot landed (clean and guarded hits, life taken). Run from the game's data folder,
 // or name it with --data.
 #include <allegro.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 
 #include "engine/simulateur.h"
@@ -34,9 +36,32 @@ int indice(const char* const (&noms)[N], const std::string& nom)
 [[noreturn]] void usage(const char* message)
 {
     std::fprintf(stderr, "zef-sim: %s\n", message);
-    std::fprintf(stderr, "usage: zef-sim --p1 FIGHTER --p2 FIGHTER --stage STAGE [--matches N] [--seed N] [--data DIR]\n"
+    std::fprintf(stderr, "usage: zef-sim --p1 FIGHTER --p2 FIGHTER --stage STAGE [--matches N] [--seed N] [--data DIR] [--moves]\n"
                          "  fighters: shiz talon vishvakarman panda; stages: aeroport elbeuf inde\n");
     std::exit(2);
+}
+
+// What one slot of one side landed over all the matches.
+struct Bilan {
+    int nets = 0, gardes = 0;
+    long degats = 0;
+};
+
+void imprimer_bilans(const char* nom, const std::map<int, Bilan>& bilans)
+{
+    long total = 0;
+    for (const auto& [slot, b] : bilans)
+        total += b.degats;
+    std::printf("\n%s: slot  clean  guarded  life taken (share)\n", nom);
+    for (const auto& [slot, b] : bilans) {
+        char etiquette[16];
+        if (slot >= 60)
+            std::snprintf(etiquette, sizeof etiquette, "fx %d", slot - 60);
+        else
+            std::snprintf(etiquette, sizeof etiquette, "%d", slot);
+        std::printf("%10s %6d %8d %11ld (%4.1f%%)\n", etiquette, b.nets, b.gardes, b.degats,
+                    total > 0 ? 100.0 * static_cast<double>(b.degats) / static_cast<double>(total) : 0.0);
+    }
 }
 
 }  // namespace
@@ -45,8 +70,13 @@ int main(int argc, char** argv)
 {
     int p1 = 0, p2 = 1, decor = 0, matches = 10;
     unsigned graine = 1;
+    bool par_coup = false;
     for (int i = 1; i < argc; ++i) {
         const std::string opt = argv[i];
+        if (opt == "--moves") {
+            par_coup = true;
+            continue;
+        }
         if (i + 1 >= argc)
             usage(("missing value after " + opt).c_str());
         const std::string val = argv[++i];
@@ -85,6 +115,13 @@ int main(int argc, char** argv)
     pm.parP2.SetPerso(static_cast<PERSO>(p2));
 
     SimulateurMatch sim(pm);
+    std::map<int, Bilan> bilans[2];
+    if (par_coup)
+        sim.moteur().sur_coup = [&bilans](int cote, int slot, int degats, bool garde) {
+            Bilan& b = bilans[cote][slot];
+            ++(garde ? b.gardes : b.nets);
+            b.degats += degats;
+        };
     int victoires[3] = {0, 0, 0};
     long rounds = 0, ko = 0, temps = 0, nuls = 0, coups1 = 0, coups2 = 0;
     int64_t ticks = 0;
@@ -109,6 +146,10 @@ int main(int argc, char** argv)
     std::printf("average hits per match %.1f / %.1f; average fight time %.1f s\n",
                 static_cast<double>(coups1) / matches, static_cast<double>(coups2) / matches,
                 static_cast<double>(ticks) / 60.0 / matches);
+    if (par_coup) {
+        imprimer_bilans(PERSOS[p1], bilans[0]);
+        imprimer_bilans(PERSOS[p2], bilans[1]);
+    }
     return 0;
 }
 END_OF_MAIN()
