@@ -17,8 +17,6 @@
 #include <set>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "fight_announcer.h"
 #include "fight_music.h"
 #include "fight_sounds.h"
@@ -26,6 +24,7 @@
 #include "music.h"
 #include "output.h"
 #include "producers.h"
+#include "temp_dir.h"
 #include "synth.h"
 
 namespace fs = std::filesystem;
@@ -33,20 +32,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kContent = ZEFGEN_CONTENT_DIR;
-
-class TempDir {
-public:
-    explicit TempDir(const std::string& name)
-        : path_(fs::temp_directory_path() / ("zefgen-fight-" + std::to_string(::getpid()) + "-" + name)) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // A WAV file read back the way a loader would: the header checked field by
 // field, the samples as floats (channels interleaved).

@@ -8,31 +8,15 @@
 #include <map>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "experience.h"
 #include "fonts.h"
 #include "output.h"
 #include "producers.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-public:
-    // The process id keeps runs from two build trees at once apart.
-    explicit TempDir(const std::string& name)
-        : path_(fs::temp_directory_path() / ("zefgen-test-" + std::to_string(::getpid()) + "-" + name)) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::map<std::string, std::vector<std::uint8_t>> snapshot(const fs::path& root) {
     std::map<std::string, std::vector<std::uint8_t>> files;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "geometry.h"
 #include "image.h"
 #include "rig.h"
 
@@ -23,14 +24,6 @@ void add_stop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0);
 Rgb shadow_of(Rgb c);
 
 constexpr Rgb kInkWhite{255, 255, 255};
-
-// ---------------------------------------------------------------- geometry
-
-double length(Vec v);
-Vec unit(Vec v);
-Vec perp(Vec v);               // a quarter turn clockwise on the picture
-Vec rotate(Vec v, double radians);  // clockwise on the picture (y is downward)
-Vec lerp(Vec a, Vec b, double f);
 
 // ---------------------------------------------------------------- paths
 
@@ -46,9 +39,6 @@ Part polygon(std::vector<Vec> pts);
 Part curve(std::vector<Vec> pts);  // a closed smooth curve through the points
 // A strip along a line, from half-width w0 to w1, with a rounded tip.
 Part strip(const std::vector<Vec>& line, double w0, double w1);
-// A line that bends `curl` degrees a link and sways, from `start` in the
-// absolute direction `angle` (0 down, 90 forward, 180 up).
-std::vector<Vec> flowing(Vec start, double angle, double link, int links, double curl, double sway, double phase);
 // Adds an open smooth curve through the points to the current path.
 void open_curve(cairo_t* cr, const std::vector<Vec>& pts);
 

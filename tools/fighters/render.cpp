@@ -7,6 +7,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "geometry.h"
+
 namespace {
 
 // ---------------------------------------------------------------- colours
@@ -29,12 +31,6 @@ void stop(cairo_pattern_t* p, double at, Rgb c) {
 }
 
 double rad(double degrees) { return degrees * M_PI / 180.0; }
-double length(Vec v) { return std::hypot(v.x, v.y); }
-Vec unit(Vec v) {
-    const double l = length(v);
-    return l > 1e-9 ? v * (1.0 / l) : Vec{1, 0};
-}
-Vec perp(Vec v) { return {-v.y, v.x}; }
 
 // ---------------------------------------------------------------- shapes
 
@@ -88,21 +84,9 @@ void add_path(cairo_t* cr, const Shape& s) {
         for (std::size_t i = 1; i < s.pts.size(); ++i) cairo_line_to(cr, s.pts[i].x, s.pts[i].y);
         cairo_close_path(cr);
         break;
-    case Shape::Curve: {
-        // Closed Catmull-Rom spline through the points, as cubic Béziers.
-        const std::size_t n = s.pts.size();
-        if (n < 3) break;
-        auto P = [&](long i) { return s.pts[static_cast<std::size_t>((i % static_cast<long>(n) + n) % n)]; };
-        cairo_move_to(cr, P(0).x, P(0).y);
-        for (long i = 0; i < static_cast<long>(n); ++i) {
-            const Vec p0 = P(i - 1), p1 = P(i), p2 = P(i + 1), p3 = P(i + 2);
-            const Vec c1 = p1 + (p2 - p0) * (1.0 / 6.0);
-            const Vec c2 = p2 - (p3 - p1) * (1.0 / 6.0);
-            cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, p2.x, p2.y);
-        }
-        cairo_close_path(cr);
+    case Shape::Curve:
+        closed_curve(cr, s.pts);
         break;
-    }
     }
 }
 
@@ -138,31 +122,9 @@ Shape poly(std::vector<Vec> pts, Rgb fill, bool smooth = false) {
     return s;
 }
 
-// A strip of cloth or hair: a chain from `start`, each link turning a little,
-// tapering from w0 to w1 (half-widths).
-std::vector<Vec> ribbon_line(Vec start, double angle, double link, int links, double curl, double sway, double phase) {
-    std::vector<Vec> line{start};
-    double a = angle;
-    for (int i = 0; i < links; ++i) {
-        a += curl + sway * std::sin(phase * 1.7 + i * 0.9);
-        line.push_back(line.back() + dir(a) * link);
-    }
-    return line;
-}
-
+// A strip of cloth or hair along a line, tapering from w0 to w1 (half-widths).
 Shape ribbon(const std::vector<Vec>& line, double w0, double w1, Rgb fill) {
-    std::vector<Vec> left, right;
-    const std::size_t n = line.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const Vec t = unit(i + 1 < n ? line[i + 1] - line[i] : line[i] - line[i - 1]);
-        const double w = w0 + (w1 - w0) * (n > 1 ? static_cast<double>(i) / (n - 1) : 0);
-        left.push_back(line[i] + perp(t) * w);
-        right.push_back(line[i] - perp(t) * w);
-    }
-    std::vector<Vec> pts = left;
-    pts.push_back(line.back() + unit(line.back() - line[n - 2]) * (w1 * 0.8));
-    for (auto it = right.rbegin(); it != right.rend(); ++it) pts.push_back(*it);
-    return poly(pts, fill, true);
+    return poly(strip_outline(line, w0, w1), fill, true);
 }
 
 std::vector<Vec> star_points(Vec c, double r, double turn, int tips = 5, double inner = 0.45) {
@@ -239,15 +201,15 @@ private:
         if (look().has("ponytail")) {
             const Rgb hair = pal(look().arg("ponytail", 0, "hair"));
             const Vec root = at_head(-0.75, -0.55);
-            add(ribbon(ribbon_line(root, tail_angle(-95), r * 0.85, 4, 10, 5, phase_), r * 0.32, r * 0.12, hair));
+            add(ribbon(flowing(root, tail_angle(-95), r * 0.85, 4, 10, 5, phase_), r * 0.32, r * 0.12, hair));
             add(circle(root, r * 0.3, pal(look().arg("headband", 0, "hair"))), 1.5);
         }
         if (look().has("headband")) {
             const Rgb band = pal(look().arg("headband", 0, "band"));
             const Vec knot = at_head(-0.92, -0.28);
-            add(ribbon(ribbon_line(knot, tail_angle(-75), r * 0.75, 3, 12, 8, phase_ + 1), r * 0.18, r * 0.14, band),
+            add(ribbon(flowing(knot, tail_angle(-75), r * 0.75, 3, 12, 8, phase_ + 1), r * 0.18, r * 0.14, band),
                 1.5);
-            add(ribbon(ribbon_line(knot, tail_angle(-100), r * 0.7, 3, 16, 8, phase_ + 2), r * 0.16, r * 0.12,
+            add(ribbon(flowing(knot, tail_angle(-100), r * 0.7, 3, 16, 8, phase_ + 2), r * 0.16, r * 0.12,
                        scale(band, 0.8)),
                 1.5);
         }
@@ -255,15 +217,15 @@ private:
             const Rgb scarf = pal(look().arg("scarf", 0, "scarf"));
             const double len = look().num("scarf", 1, 5);
             const Vec root = body_.neck + dir(body_.torso_angle + 180) * 2;
-            add(ribbon(ribbon_line(root, tail_angle(-100), 10, static_cast<int>(len), 7, 9, phase_), 4.5, 3.0, scarf));
-            add(ribbon(ribbon_line(root, tail_angle(-85), 9, static_cast<int>(len) - 1, 9, 9, phase_ + 2), 3.5, 2.4,
+            add(ribbon(flowing(root, tail_angle(-100), 10, static_cast<int>(len), 7, 9, phase_), 4.5, 3.0, scarf));
+            add(ribbon(flowing(root, tail_angle(-85), 9, static_cast<int>(len) - 1, 9, 9, phase_ + 2), 3.5, 2.4,
                        scale(scarf, 0.78)));
         }
         if (look().has("belt")) {
             const Rgb belt = pal(look().arg("belt", 0, "belt"));
             const Vec knot = body_.pelvis + dir(body_.torso_angle) * 4 + dir(body_.torso_angle - 90) * (b_.waist_r * 0.6);
-            add(ribbon(ribbon_line(knot, tail_angle(-25), 7, 3, 5, 6, phase_), 2.6, 2.0, belt), 1.4);
-            add(ribbon(ribbon_line(knot, tail_angle(-5), 7, 3, 3, 6, phase_ + 1), 2.6, 2.0, scale(belt, 0.85)), 1.4);
+            add(ribbon(flowing(knot, tail_angle(-25), 7, 3, 5, 6, phase_), 2.6, 2.0, belt), 1.4);
+            add(ribbon(flowing(knot, tail_angle(-5), 7, 3, 3, 6, phase_ + 1), 2.6, 2.0, scale(belt, 0.85)), 1.4);
         }
     }
 
@@ -406,7 +368,7 @@ private:
         if (look().has("loincloth")) {  // a pleat of cloth hanging in front
             const Rgb cloth = pal(look().arg("loincloth", 0, "dhoti"));
             const Vec root = body_.pelvis + up * 2 + fwd * (hip_r * 0.5);
-            add(ribbon(ribbon_line(root, tail_angle(15), 8, 3, -4, 3, phase_), 4.5, 3.2, cloth), 1.6);
+            add(ribbon(flowing(root, tail_angle(15), 8, 3, -4, 3, phase_), 4.5, 3.2, cloth), 1.6);
         }
     }
 

@@ -314,13 +314,6 @@ Sound flute(const NoteOn& n, Rng& rng) {
     return s;
 }
 
-using Patch = Sound (*)(const NoteOn&, Rng&);
-
-struct NamedPatch {
-    const char* name;
-    Patch play;
-};
-
 constexpr std::array<NamedPatch, 9> kPatches{{
     {"gtr", gtr},
     {"riser", riser},
@@ -336,16 +329,11 @@ constexpr std::array<NamedPatch, 9> kPatches{{
 }  // namespace
 
 const std::vector<std::string>& stage_instrument_names() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> v;
-        for (const auto& p : kPatches) v.push_back(p.name);
-        return v;
-    }();
+    static const std::vector<std::string> names = patch_names(kPatches);
     return names;
 }
 
 Sound play_stage_instrument(const std::string& name, const NoteOn& note, Rng& rng) {
-    for (const auto& p : kPatches)
-        if (name == p.name) return p.play(note, rng);
-    return {};
+    const Patch stage = find_patch(kPatches, name);
+    return stage ? stage(note, rng) : Sound{};
 }

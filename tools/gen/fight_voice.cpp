@@ -72,19 +72,6 @@ bool has_formants(const PhoneSpec& p) { return p.formants[0] > 0; }
 
 // ---- the source ------------------------------------------------------------
 
-// Residual that smooths a unit step at phase 0 (see synth.cpp).
-double poly_blep(double t, double dt) {
-    if (t < dt) {
-        t /= dt;
-        return t + t - t * t - 1.0;
-    }
-    if (t > 1.0 - dt) {
-        t = (t - 1.0) / dt;
-        return t * t + t + t + 1.0;
-    }
-    return 0.0;
-}
-
 // The vocal folds: the derivative of a polynomial glottal flow pulse (rising
 // slowly, closing abruptly), which is what the mouth radiates. A shorter
 // open phase closes harder and sounds brighter and more strained.

@@ -133,13 +133,6 @@ Sound bell(const NoteOn& n, Rng&) {
     return s;
 }
 
-using Patch = Sound (*)(const NoteOn&, Rng&);
-
-struct NamedPatch {
-    const char* name;
-    Patch play;
-};
-
 constexpr std::array<NamedPatch, 5> kPatches{{
     {"lead", lead},
     {"bass", bass},
@@ -151,17 +144,12 @@ constexpr std::array<NamedPatch, 5> kPatches{{
 }  // namespace
 
 const std::vector<std::string>& instrument_names() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> v;
-        for (const auto& p : kPatches) v.push_back(p.name);
-        return v;
-    }();
+    static const std::vector<std::string> names = patch_names(kPatches);
     return names;
 }
 
 Sound play_instrument(const std::string& name, const NoteOn& note, Rng& rng) {
-    for (const auto& p : kPatches)
-        if (name == p.name) return p.play(note, rng);
+    if (const Patch studio = find_patch(kPatches, name)) return studio(note, rng);
     for (const auto& stage : stage_instrument_names())
         if (name == stage) return play_stage_instrument(name, note, rng);
     throw std::invalid_argument("no instrument named " + name);

@@ -18,28 +18,18 @@ std::uint32_t hash32(std::uint32_t x) {
     return x;
 }
 
-// Walks the pixels of a canvas in premultiplied form.
+// Walks the painted pixels of a canvas in premultiplied form: f may change
+// the colour channels, never the coverage.
 template <class F>
 void each_pixel(Canvas& canvas, int x0, int y0, int x1, int y1, F f) {
-    x0 = std::max(x0, 0);
-    y0 = std::max(y0, 0);
-    x1 = std::min(x1, canvas.width());
-    y1 = std::min(y1, canvas.height());
-    cairo_surface_t* s = canvas.surface();
-    cairo_surface_flush(s);
-    auto* data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s));
-    const int stride = cairo_image_surface_get_stride(s) / 4;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            std::uint32_t& p = data[y * stride + x];
-            const int a = static_cast<int>(p >> 24);
-            if (a == 0) continue;
-            int c[3] = {static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff), static_cast<int>(p & 0xff)};
-            f(x, y, a, c);
-            for (int& v : c) v = std::clamp(v, 0, a);  // stay a valid premultiplied colour
-            p = (static_cast<std::uint32_t>(a) << 24) | (c[0] << 16) | (c[1] << 8) | c[2];
-        }
-    cairo_surface_mark_dirty(s);
+    each_stored_pixel(canvas, x0, y0, x1, y1, [&f](int x, int y, std::uint32_t& p) {
+        const int a = static_cast<int>(p >> 24);
+        if (a == 0) return;
+        int c[3] = {static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff), static_cast<int>(p & 0xff)};
+        f(x, y, a, c);
+        for (int& v : c) v = std::clamp(v, 0, a);  // stay a valid premultiplied colour
+        p = (static_cast<std::uint32_t>(a) << 24) | (c[0] << 16) | (c[1] << 8) | c[2];
+    });
 }
 
 }  // namespace

@@ -67,9 +67,10 @@ struct Rgba {
     double r = 0, g = 0, b = 0, a = 0;  // straight (not premultiplied) alpha
 };
 
-// Composites f(x, y) over the canvas at every pixel of [x0, x1) x [y0, y1).
+// Calls f(x, y, pixel) for every pixel of [x0, x1) x [y0, y1) inside the
+// canvas, with the pixel as cairo stores it (premultiplied ARGB32).
 template <class F>
-void shade(Canvas& canvas, int x0, int y0, int x1, int y1, F f) {
+void each_stored_pixel(Canvas& canvas, int x0, int y0, int x1, int y1, F f) {
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
     x1 = std::min(x1, canvas.width());
@@ -78,21 +79,25 @@ void shade(Canvas& canvas, int x0, int y0, int x1, int y1, F f) {
     cairo_surface_flush(s);
     auto* data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s));
     const int stride = cairo_image_surface_get_stride(s) / 4;
-    for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x) {
-            const Rgba c = f(x, y);
-            if (c.a <= 0) continue;
-            const double a = std::min(c.a, 1.0);
-            std::uint32_t& p = data[y * stride + x];
-            auto over = [&](int shift, double src) {
-                const double dst = ((p >> shift) & 0xff) / 255.0;
-                const double v = std::clamp(src, 0.0, 1.0) * a + dst * (1 - a);
-                return static_cast<std::uint32_t>(std::lround(v * 255)) << shift;
-            };
-            p = over(24, 1.0) | over(16, c.r) | over(8, c.g) | over(0, c.b);
-        }
-    }
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) f(x, y, data[y * stride + x]);
     cairo_surface_mark_dirty(s);
+}
+
+// Composites f(x, y) over the canvas at every pixel of [x0, x1) x [y0, y1).
+template <class F>
+void shade(Canvas& canvas, int x0, int y0, int x1, int y1, F f) {
+    each_stored_pixel(canvas, x0, y0, x1, y1, [&f](int x, int y, std::uint32_t& p) {
+        const Rgba c = f(x, y);
+        if (c.a <= 0) return;
+        const double a = std::min(c.a, 1.0);
+        auto over = [&](int shift, double src) {
+            const double dst = ((p >> shift) & 0xff) / 255.0;
+            const double v = std::clamp(src, 0.0, 1.0) * a + dst * (1 - a);
+            return static_cast<std::uint32_t>(std::lround(v * 255)) << shift;
+        };
+        p = over(24, 1.0) | over(16, c.r) | over(8, c.g) | over(0, c.b);
+    });
 }
 
 // Fine luminance noise over what is already painted (paint, concrete, grit).
@@ -135,6 +140,18 @@ struct MassLook {
 };
 
 void mass(Canvas& canvas, const std::vector<Puff>& puffs, const MassLook& look);
+
+// Daylight cumulus: soft, lit mostly from above, puffs melting together.
+inline MassLook daylight_clouds(Colour lit, Colour mid, Colour shadow, double base_fade) {
+    MassLook look{lit, mid, shadow};
+    look.edge_noise = 0.25;
+    look.noise_scale = 0.035;
+    look.softness = 0.14;
+    look.base_fade = base_fade;
+    look.light_z = 0.3;
+    look.blend = 10;
+    return look;
+}
 
 // A cumulus: a row of puffs, tallest a little left of the middle, on a flat base.
 std::vector<Puff> cumulus(Rng& rng, double cx, double base_y, double width, double height);

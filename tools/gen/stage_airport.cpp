@@ -566,13 +566,7 @@ void paint_airport(Canvas& canvas) {
     }
     {
         Canvas clouds(W, H);
-        MassLook look{hex(0xffffff), hex(0xe2eaf2), hex(0x90a6bf)};
-        look.edge_noise = 0.25;
-        look.noise_scale = 0.035;
-        look.softness = 0.14;
-        look.base_fade = 18;
-        look.light_z = 0.3;
-        look.blend = 10;
+        MassLook look = daylight_clouds(hex(0xffffff), hex(0xe2eaf2), hex(0x90a6bf), 18);
         const struct {
             double x, base, w, h;
         } big[] = {{330, 285, 440, 150}, {1180, 235, 520, 175}, {760, 130, 260, 70}, {1560, 120, 200, 60}};

@@ -219,13 +219,7 @@ void paint_town(Canvas& canvas) {
     cairo_fill(cr);
     {
         Canvas clouds(W, H);
-        MassLook look{hex(0xffffff), hex(0xe6edf4), hex(0x98acc4)};
-        look.edge_noise = 0.25;
-        look.noise_scale = 0.035;
-        look.softness = 0.14;
-        look.base_fade = 16;
-        look.light_z = 0.3;
-        look.blend = 10;
+        MassLook look = daylight_clouds(hex(0xffffff), hex(0xe6edf4), hex(0x98acc4), 16);
         for (const auto& c : {std::array<double, 4>{220, 120, 300, 100}, {980, 80, 380, 120}, {1330, 170, 240, 70}, {640, 210, 200, 50}}) {
             look.flat_base = c[1] - 6;
             look.seed = static_cast<std::uint32_t>(c[0]);

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Residual that cancels the step of a naive discontinuous waveform.
 double poly_blep(double t, double dt) {
     if (t < dt) {
         t /= dt;
@@ -16,8 +13,6 @@ double poly_blep(double t, double dt) {
     }
     return 0.0;
 }
-
-}  // namespace
 
 double Osc::advance(double hz) {
     const double before = phase_;

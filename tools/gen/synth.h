@@ -17,6 +17,10 @@ inline std::size_t to_frames(double seconds, int rate = kSampleRate) {
     return seconds <= 0 ? 0 : static_cast<std::size_t>(std::lround(seconds * rate));
 }
 
+// The residual that smooths a unit step at phase 0 of a waveform whose phase
+// advances by dt a sample (polyBLEP): add it where the wave jumps up.
+double poly_blep(double t, double dt);
+
 // Phase-accumulating oscillator. Saw and square are band-limited with
 // polyBLEP so high notes don't alias into a hiss.
 class Osc {
