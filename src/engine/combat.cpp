@@ -1,4 +1,5 @@
 #include "moteur.h"
+#include "../shell/fenetre.h"
 
 namespace {
 
@@ -128,8 +129,7 @@ void Moteur::ImageCombat(ParamMoteur* PM)
 
 void Moteur::Montrer()
 {
-    if (screen)
-        blit(buffer, screen, 0, 0, 0, 0, 640, 480);
+    montrer_image(buffer);
 }
 
 int Moteur::FinRound(ParamMoteur* PM)

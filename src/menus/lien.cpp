@@ -1,4 +1,5 @@
 #include "lien.h"
+#include "../shell/fenetre.h"
 
 void LIEN::charger(const char* ouvert, const char* ferme, int x, int y)
 {
@@ -60,7 +61,7 @@ void creer_cadre(BITMAP*& b, BITMAP*& curseur)
 void montrer_cadre(BITMAP* b, BITMAP* curseur)
 {
     dessiner_curseur(b, curseur);
-    blit(b, screen, 0, 0, 0, 0, 640, 480);
+    montrer_image(b);
     clear_bitmap(b);
 }
 

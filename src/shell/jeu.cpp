@@ -4,6 +4,7 @@
 
 #include "fichierconfig.h"
 #include "../story/histoire.h"
+#include "fenetre.h"
 
 namespace {
 
@@ -26,9 +27,11 @@ void attendre_trame()
 
 bool ouvrir_ecran()
 {
-    if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, 640, 480, 0, 0) == 0)
-        return true;
-    return set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480, 0, 0) == 0;
+    if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, 640, 480, 0, 0) != 0 &&
+        set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480, 0, 0) != 0)
+        return false;
+    surveiller_bouton_fermer();
+    return true;
 }
 
 void Jeu::ZeF()
@@ -178,7 +181,7 @@ void Jeu::introdujeu()
         }
         if (intro)
             draw_trans_sprite(buffer, intro, LOGO_X, LOGO_Y);
-        blit(buffer, screen, 0, 0, 0, 0, 640, 480);
+        montrer_image(buffer);
         attendre_trame();
         ++t;   // the intro moves the animation clock on by itself too
         if (t - t1 > DUREE_INTRO)

@@ -7,6 +7,7 @@
 #include "../menus/lien.h"
 #include "../menus/menuPerso.h"
 #include "texte.h"
+#include "../shell/fenetre.h"
 
 namespace {
 
@@ -88,10 +89,10 @@ void HISTOIRE::histoire_dialogue(ParamMoteur* parMoteur, CANALMENU son)
         alfont_textout_centre_aa(b, repliques.font, replique2, 320, 325, blanc);
         alfont_textout_centre_aa(b, stats.font, "pressez une touche pour continuer..", 320, 465, vert());
         dessiner_curseur(b, curseur);
-        blit(b, screen, 0, 0, 0, 0, 640, 480);
+        montrer_image(b);
     }
     imprimer_chargement(b, chargement.font);
-    blit(b, screen, 0, 0, 0, 0, 640, 480);
+    montrer_image(b);
 
     chargement.destroy();
     repliques.destroy();
@@ -129,7 +130,7 @@ void HISTOIRE::ecran_final(const char* message)
             alfont_textout_centre_aa(b, grande.font, lignes[i].c_str(), 320, 240 - (nb - 1) * h / 2 + i * h,
                                      makecol(255, 255, 255));
         alfont_textout_centre_aa(b, petite.font, "pressez une touche pour continuer..", 320, 465, vert());
-        blit(b, screen, 0, 0, 0, 0, 640, 480);
+        montrer_image(b);
     }
     grande.destroy();
     petite.destroy();
