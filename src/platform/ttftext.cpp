@@ -51,7 +51,7 @@ void draw(BITMAP* bmp, ALFONT_FONT* f, const char* s, int x, int y, int color, A
         else if (align == Align::Right)
             x -= width;
         if (background >= 0)
-            rectfill(bmp, x, y, x + width - 1, y + alfont_text_height(f) - 1, background);
+            rectfill(bmp, x, y, x + width - 1, y + f->cache->ascent() + f->cache->descent() - 1, background);
     }
     const int baseline = y + f->cache->ascent();
     walk(f, s, mode, [&](const ttf::Glyph& g, int pen) {
@@ -118,7 +118,7 @@ int alfont_set_font_size(ALFONT_FONT* f, int h)
 
 int alfont_get_font_size(const ALFONT_FONT* f) { return f ? f->cache->size() : 0; }
 
-int alfont_text_height(ALFONT_FONT* f) { return f ? f->cache->ascent() + f->cache->descent() : 0; }
+int alfont_text_height(ALFONT_FONT* f) { return f ? f->cache->size() : 0; }
 
 int alfont_text_length(ALFONT_FONT* f, const char* str)
 {

@@ -34,7 +34,9 @@ void alfont_destroy_font(ALFONT_FONT* f);
 int alfont_set_font_size(ALFONT_FONT* f, int h);
 int alfont_get_font_size(const ALFONT_FONT* f);
 
-// Height of one line of text (ascent plus descent) at the current size.
+// The distance between two lines of text: the font's size in pixels, so
+// that lines of a size-16 font stack 16 pixels apart whatever the face's own
+// ascent and descent (screens place buttons beside such lines).
 int alfont_text_height(ALFONT_FONT* f);
 // Width in pixels of the string at the current size.
 int alfont_text_length(ALFONT_FONT* f, const char* str);

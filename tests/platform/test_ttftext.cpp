@@ -85,21 +85,25 @@ TEST_F(Texte, CentredAndRightAlignedTextSitAroundTheirAnchor)
     EXPECT_NEAR(encre(bmp, fond).gauche, 40, 4);
 }
 
-TEST_F(Texte, HeightGrowsWithSizeAndHoldsTheInk)
+TEST_F(Texte, LinesAreTheSizeApartAndTheBoxHoldsTheInk)
 {
-    const int h32 = alfont_text_height(police);
+    // Screens stack lines one text height apart and set buttons beside them
+    // on that pitch: it is the size, whatever the face's own line gap.
+    EXPECT_EQ(alfont_text_height(police), 32);
     ASSERT_EQ(alfont_set_font_size(police, 48), ALFONT_OK);
-    const int h48 = alfont_text_height(police);
-    EXPECT_GE(h32, 32);
-    EXPECT_LT(h32, 48);
-    EXPECT_GT(h48, h32);
-
-    // Ascenders, descenders and accents all fall inside [y, y + height).
-    alfont_textout_aa(bmp, police, "\xc9gypte Hgjq", 10, 20, blanc);
-    Encre e = encre(bmp, fond);
-    EXPECT_GE(e.haut, 20);
-    EXPECT_LT(e.bas, 20 + h48);
+    EXPECT_EQ(alfont_text_height(police), 48);
     EXPECT_EQ(alfont_get_font_size(police), 48);
+
+    // Capitals and accents start below y; a background box holds descenders too.
+    const int vert = makecol16(0, 255, 0);
+    alfont_textout_aa(bmp, police, "\xc9gypte Hgjq", 10, 20, blanc);
+    const Encre e = encre(bmp, fond);
+    EXPECT_GE(e.haut, 20);
+    clear_to_color(bmp, fond);
+    alfont_text_mode(vert);
+    alfont_textout_aa(bmp, police, "\xc9gypte Hgjq", 10, 20, blanc);
+    alfont_text_mode(-1);
+    EXPECT_EQ(getpixel(bmp, 12, e.bas), vert);
 }
 
 TEST_F(Texte, SmoothTextBlendsEdgesWithTheBackgroundWhilePlainTextDoesNot)
