@@ -17,6 +17,12 @@ int Moteur::Gogogo(ParamMoteur* PM, int duree)
             return ROUND_ABANDONNE;
         }
         PasSecondes();
+        // Nothing moves between two logic ticks: wait for the next one
+        // rather than draw the same frame thousands of times a second.
+        if (gamet <= 0) {
+            rest(1);
+            continue;
+        }
         while (gamet > 0) {
             TickCombat(PM);
             --gamet;

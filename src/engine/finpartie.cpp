@@ -59,6 +59,10 @@ void Moteur::Finpartie(ParamMoteur* PM)
 {
     DebutFinpartie(PM);
     while (!fini) {
+        if (gamet <= 0) {
+            rest(1);   // as in a round: a frame only when the logic moved on
+            continue;
+        }
         while (gamet > 0 && !fini) {
             fini = TickFinpartie(PM);
             --gamet;
