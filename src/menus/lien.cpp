@@ -61,7 +61,7 @@ void creer_cadre(BITMAP*& b, BITMAP*& curseur)
 void montrer_cadre(BITMAP* b, BITMAP* curseur)
 {
     dessiner_curseur(b, curseur);
-    montrer_image(b);
+    montrer_image_cadencee(b);
     clear_bitmap(b);
 }
 

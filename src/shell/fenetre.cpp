@@ -1,7 +1,9 @@
 #include "fenetre.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -20,4 +22,20 @@ void montrer_image(BITMAP* image)
         blit(image, screen, 0, 0, 0, 0, 640, 480);
     if (fermeture)
         std::exit(1);
+}
+
+void montrer_image_cadencee(BITMAP* image)
+{
+    using horloge = std::chrono::steady_clock;
+    static horloge::time_point precedente;
+    montrer_image(image);
+    const horloge::time_point suivante = precedente + std::chrono::microseconds(16667);
+    const horloge::time_point maintenant = horloge::now();
+    // After a pause longer than a frame (a loading, a match) start afresh.
+    if (suivante > maintenant) {
+        std::this_thread::sleep_until(suivante);
+        precedente = suivante;
+    } else {
+        precedente = maintenant;
+    }
 }

@@ -14,5 +14,9 @@ void demander_fermeture();
 // Copies a finished 640x480 frame to the screen (when there is one), then
 // quits if the window's close button was pressed.
 void montrer_image(BITMAP* image);
+// The same for screens that redraw while they wait for the player (menus,
+// dialogues): then waits out what is left of a sixtieth of a second since
+// the previous such frame, so that waiting costs next to nothing.
+void montrer_image_cadencee(BITMAP* image);
 
 #endif

@@ -89,7 +89,7 @@ void HISTOIRE::histoire_dialogue(ParamMoteur* parMoteur, CANALMENU son)
         alfont_textout_centre_aa(b, repliques.font, replique2, 320, 325, blanc);
         alfont_textout_centre_aa(b, stats.font, "pressez une touche pour continuer..", 320, 465, vert());
         dessiner_curseur(b, curseur);
-        montrer_image(b);
+        montrer_image_cadencee(b);
     }
     imprimer_chargement(b, chargement.font);
     montrer_image(b);
@@ -130,7 +130,7 @@ void HISTOIRE::ecran_final(const char* message)
             alfont_textout_centre_aa(b, grande.font, lignes[i].c_str(), 320, 240 - (nb - 1) * h / 2 + i * h,
                                      makecol(255, 255, 255));
         alfont_textout_centre_aa(b, petite.font, "pressez une touche pour continuer..", 320, 465, vert());
-        montrer_image(b);
+        montrer_image_cadencee(b);
     }
     grande.destroy();
     petite.destroy();
