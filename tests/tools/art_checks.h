@@ -13,10 +13,18 @@
 
 #include "fonts.h"
 #include "image.h"
+#include "menu_style.h"
 
 namespace art {
 
 inline FontTable real_fonts() { return FontTable::load(std::filesystem::path(ZEFGEN_CONTENT_DIR) / "fonts.txt"); }
+
+// The faces the menu and HUD art is lettered with, loaded once.
+inline const style::Fonts& style_fonts() {
+    static const FontTable table = real_fonts();
+    static const style::Fonts f(table);
+    return f;
+}
 
 inline bool is_mask(Rgb c) { return c == kMaskColour; }
 

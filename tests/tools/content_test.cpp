@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 
+#include "art_checks.h"
 #include "buttons.h"
 #include "canvas.h"
 #include "fonts.h"
@@ -21,8 +22,6 @@
 namespace {
 
 const double kMinusOneDb = std::pow(10.0, -1.0 / 20.0);
-
-FontTable real_fonts() { return FontTable::load(std::filesystem::path(ZEFGEN_CONTENT_DIR) / "fonts.txt"); }
 
 double rms_between(const Sound& s, double from, double to) {
     Sound part;
@@ -101,7 +100,7 @@ TEST(Content, MenuMusicIsAFullTrack) {
 }
 
 TEST(Content, LogoFitsTheIntroScreen) {
-    const Image logo = draw_logo(real_fonts());
+    const Image logo = draw_logo(art::real_fonts());
     ASSERT_EQ(logo.width, kLogoWidth);
     ASSERT_EQ(logo.height, kLogoHeight);
     EXPECT_EQ(kLogoWidth, 640 - 2 * 127);  // centred where the intro draws it
@@ -145,7 +144,7 @@ TEST(Canvas, CompositesOverBackgroundAndTracksText) {
     EXPECT_NEAR(half.b, 178, 2);
     EXPECT_NEAR(half.r, 50, 2);
 
-    const FontTable fonts = real_fonts();
+    const FontTable fonts = art::real_fonts();
     const FontFile font(fonts.path("dejavu-bold"));
     Canvas text(100, 40);
     text.use_font(font, 20);

@@ -24,8 +24,9 @@
 #include "music.h"
 #include "output.h"
 #include "producers.h"
-#include "temp_dir.h"
+#include "sound_checks.h"
 #include "synth.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -79,13 +80,6 @@ double peak_db(const std::vector<float>& v) {
     float p = 0;
     for (float x : v) p = std::max(p, std::fabs(x));
     return 20 * std::log10(std::max(p, 1e-9f));
-}
-
-double rms_of(const std::vector<float>& v, std::size_t from = 0, std::size_t to = SIZE_MAX) {
-    to = std::min(to, v.size());
-    double sum = 0;
-    for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(v[i]) * v[i];
-    return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
 }
 
 // The typical fundamental, between 60 and 600 Hz: the median over the loud

@@ -12,12 +12,6 @@
 
 namespace {
 
-const style::Fonts& fonts() {
-    static const FontTable table = art::real_fonts();
-    static const style::Fonts f(table);
-    return f;
-}
-
 // The mean colour of a run of columns.
 Rgb columns_mean(const Image& img, int from, int to) {
     double r = 0, g = 0, b = 0;
@@ -66,7 +60,7 @@ TEST(Hud, BarsFitTheirFrameAndReadTheSameWhenCropped) {
 TEST(Hud, DigitsFitTheCountdownAndDifferFromEachOther) {
     std::vector<Image> digits;
     for (int d = 0; d <= 9; ++d) {
-        const Image img = hud::draw_digit(fonts(), d);
+        const Image img = hud::draw_digit(art::style_fonts(), d);
         const std::string what = "digit " + std::to_string(d);
         // The tens are drawn at x 294 and the units at 320.
         EXPECT_LE(img.width, 26) << what;
@@ -88,7 +82,7 @@ TEST(Hud, PlatesEndAtSide2sRightEdge) {
     for (const hud::Plate& p : hud::plates()) {
         SCOPED_TRACE(p.file);
         seen.insert(p.name);
-        const Image img = hud::draw_plate(fonts(), p);
+        const Image img = hud::draw_plate(art::style_fonts(), p);
         // Side 2's plate sits at a fixed x for each fighter: as wide as
         // that leaves before x 610, and no wider.
         EXPECT_EQ(img.width, 610 - p.side2_x);
@@ -104,7 +98,7 @@ TEST(Hud, PlatesEndAtSide2sRightEdge) {
 TEST(Hud, BannersAreLargeAndDrawnWhole) {
     for (const hud::Banner& b : hud::banners()) {
         SCOPED_TRACE(b.file);
-        const Image img = hud::draw_banner(fonts(), b);
+        const Image img = hud::draw_banner(art::style_fonts(), b);
         EXPECT_GE(img.width, 360);
         EXPECT_LE(img.width, 480);
         EXPECT_GE(img.height, 90);

@@ -28,12 +28,6 @@
 
 namespace {
 
-const style::Fonts& fonts() {
-    static const FontTable table = art::real_fonts();
-    static const style::Fonts f(table);
-    return f;
-}
-
 struct Rect {
     int left, top, right, bottom;  // exclusive right and bottom
     bool overlaps(const Rect& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
@@ -88,9 +82,9 @@ TEST(MenuArt, BackgroundsFillTheScreenWithoutTheMaskColour) {
     const struct {
         const char* what;
         Image image;
-    } screens[] = {{"title", menus::draw_title_screen(fonts())},
-                   {"options", menus::draw_options_screen(fonts())},
-                   {"selection", menus::draw_select_screen(fonts())},
+    } screens[] = {{"title", menus::draw_title_screen(art::style_fonts())},
+                   {"options", menus::draw_options_screen(art::style_fonts())},
+                   {"selection", menus::draw_select_screen(art::style_fonts())},
                    {"credits", menus::draw_credits_screen()}};
     for (const auto& s : screens) {
         EXPECT_EQ(s.image.width, 640) << s.what;
@@ -102,7 +96,7 @@ TEST(MenuArt, BackgroundsFillTheScreenWithoutTheMaskColour) {
 TEST(MenuArt, OptionRowLabelsLineUpWithTheGamesRows) {
     // The game lays each setting's buttons on fixed rows; their names are
     // painted left of x 190, each within its own band of rows.
-    const Image screen = menus::draw_options_screen(fonts());
+    const Image screen = menus::draw_options_screen(art::style_fonts());
     const struct {
         int top, bottom;
     } bands[] = {{101, 141}, {141, 180}, {180, 220}};
@@ -130,7 +124,7 @@ TEST(MenuArt, ButtonLabelsSitInsideTheirHitArea) {
         for (int s = 0; s < b.states(); ++s) {
             const std::string what = std::string(b.name) + std::to_string(s);
             SCOPED_TRACE(what);
-            const menus::ButtonArt art = menus::draw_button(fonts(), b, static_cast<menus::State>(s));
+            const menus::ButtonArt art = menus::draw_button(art::style_fonts(), b, static_cast<menus::State>(s));
             EXPECT_EQ(art.image.width, b.width);
             EXPECT_EQ(art.image.height, b.height);
             art::expect_masked(art.image, what);
@@ -154,7 +148,7 @@ TEST(MenuArt, HighlightedAndSelectedButtonsStandOut) {
         SCOPED_TRACE(b.name);
         std::vector<Image> states;
         for (int s = 0; s < b.states(); ++s)
-            states.push_back(menus::draw_button(fonts(), b, static_cast<menus::State>(s)).image);
+            states.push_back(menus::draw_button(art::style_fonts(), b, static_cast<menus::State>(s)).image);
         for (std::size_t i = 0; i < states.size(); ++i)
             for (std::size_t j = i + 1; j < states.size(); ++j)
                 EXPECT_GT(art::distance(art::mean_ink(states[i]), art::mean_ink(states[j])), 60)
@@ -191,7 +185,7 @@ TEST(MenuArt, PointerAndSmallLogo) {
     EXPECT_FALSE(art::is_mask(cursor.at(0, 0))) << "the hotspot is not on the arrow";
     EXPECT_TRUE(art::is_mask(cursor.at(cursor.width - 1, 0)));
 
-    const Image logo = menus::draw_small_logo(fonts());
+    const Image logo = menus::draw_small_logo(art::style_fonts());
     EXPECT_EQ(logo.width, menus::kSmallLogoWidth);
     EXPECT_EQ(logo.height, menus::kSmallLogoHeight);
     art::expect_masked(logo, "small logo");
@@ -238,14 +232,14 @@ TEST(MenuArt, CreditsNameTheRolesFontsAndLibraries) {
                                "libmpg123", "cairo", "GoogleTest", "Merci"})
         EXPECT_NE(all.find(needed), std::string::npos) << "the credits do not mention " << needed;
 
-    const Image text = menus::draw_credits_text(fonts(), lines);
+    const Image text = menus::draw_credits_text(art::style_fonts(), lines);
     EXPECT_EQ(text.width, menus::kCreditsWidth);
     EXPECT_GE(text.height, 900);
     EXPECT_LE(text.height, 1400);
     art::expect_masked(text, "credits text");
     art::expect_uncut(text, "credits text");
     // A letter the font lacks is refused rather than drawn as a box.
-    EXPECT_THROW(menus::draw_credits_text(fonts(), {{menus::CreditLine::Heading, "\xe2\x98\x83"}}), std::runtime_error);
+    EXPECT_THROW(menus::draw_credits_text(art::style_fonts(), {{menus::CreditLine::Heading, "\xe2\x98\x83"}}), std::runtime_error);
 }
 
 TEST(MenuStyle, MaskedEdgesAreHardAndBlendIntoTheRim) {
@@ -282,7 +276,7 @@ TEST(MenuStyle, SlantedTextIsCentredWhereAsked) {
         style::Lettering look = style::chrome_look(30);
         look.slant = slant;
         look.shadow_dx = look.shadow_dy = 0;
-        const style::Placed p = style::place_text(canvas, fonts().black, "HUD", 30, 2, 120, 15, slant);
+        const style::Placed p = style::place_text(canvas, art::style_fonts().black, "HUD", 30, 2, 120, 15, slant);
         style::draw_lettering(canvas, p, look);
         const art::Ink ink = art::ink_of(style::to_sprite(canvas));
         EXPECT_NEAR((ink.left + ink.right + 1) / 2.0, 120, 1.5);
@@ -308,10 +302,10 @@ TEST(MenuStyle, TheGameSeesExactlyTheseColoursAndMask) {
     const struct {
         const char* what;
         Image image;
-    } sprites[] = {{"button", menus::draw_button(fonts(), menus::button("clavier"), menus::State::Selected).image},
+    } sprites[] = {{"button", menus::draw_button(art::style_fonts(), menus::button("clavier"), menus::State::Selected).image},
                    {"pointer", menus::draw_cursor()},
-                   {"digit", hud::draw_digit(fonts(), 7)},
-                   {"banner", hud::draw_banner(fonts(), hud::banners()[0])}};
+                   {"digit", hud::draw_digit(art::style_fonts(), 7)},
+                   {"banner", hud::draw_banner(art::style_fonts(), hud::banners()[0])}};
     for (const auto& s : sprites) {
         SCOPED_TRACE(s.what);
         const auto bytes = encode_bmp(s.image);

@@ -7,16 +7,10 @@
 #include <vector>
 
 #include "effects.h"
+#include "sound_checks.h"
 #include "synth.h"
 
 namespace {
-
-double rms_of(const std::vector<float>& v, std::size_t from = 0, std::size_t to = SIZE_MAX) {
-    to = std::min(to, v.size());
-    double sum = 0;
-    for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(v[i]) * v[i];
-    return std::sqrt(sum / static_cast<double>(to - from));
-}
 
 int upward_zero_crossings(const std::vector<float>& v) {
     int n = 0;
