@@ -4,8 +4,8 @@
 //   zef-sim --p1 shiz --p2 panda --stage inde --matches 200 --seed 7 [--data DIR] [--moves]
 //
 // Prints one line per match and a summary; --moves adds, for each side, what
-// every slot landed (clean and guarded hits, life taken). Run from the game's data folder,
-// or name it with --data.
+// every slot landed (clean and guarded hits, life taken). Run from the game's
+// data folder, or name it with --data.
 #include <allegro.h>
 #include <unistd.h>
 
