@@ -16,16 +16,11 @@ int Moteur::Gogogo(ParamMoteur* PM, int duree)
             rest(250);
             return ROUND_ABANDONNE;
         }
-        PasSecondes();
-        // Nothing moves between two logic ticks: wait for the next one
-        // rather than draw the same frame thousands of times a second.
-        if (gamet <= 0) {
+        // Nothing changed since the last frame: wait rather than draw the
+        // same frame thousands of times a second.
+        if (!PasseCombat(PM)) {
             rest(1);
             continue;
-        }
-        while (gamet > 0) {
-            TickCombat(PM);
-            --gamet;
         }
         ImageCombat(PM);
         Montrer();
@@ -51,17 +46,31 @@ void Moteur::DebutRound(ParamMoteur* PM, int duree)
 
 bool Moteur::RoundEnCours() const { return p1.GetVie() >= 1 && p2.GetVie() >= 1 && stimer >= 0; }
 
-void Moteur::PasSecondes()
+bool Moteur::PasseCombat(ParamMoteur* PM)
+{
+    // The second that ends the round by time comes with no tick due: its
+    // frame (the countdown past 0) is drawn all the same.
+    bool changement = PasSecondes();
+    while (gamet > 0) {
+        TickCombat(PM);
+        --gamet;
+        changement = true;
+    }
+    return changement;
+}
+
+bool Moteur::PasSecondes()
 {
     // Once per pass, and only when s is exactly one ahead.
     if (s != t + 1)
-        return;
+        return false;
     ++t;
     --stimer;
     mfps = fps;
     fps = 0;
     p1.AddMana(p1.donneesperso.AutoMana);
     p2.AddMana(p2.donneesperso.AutoMana);
+    return true;
 }
 
 void Moteur::TickCombat(ParamMoteur* PM)

@@ -95,8 +95,12 @@ public:
     int Gogogo(ParamMoteur* PM, int duree);
     void DebutRound(ParamMoteur* PM, int duree);
     bool RoundEnCours() const;
-    // The seconds step: counts down and gives both fighters their mana.
-    void PasSecondes();
+    // The seconds step: counts down and gives both fighters their mana;
+    // true when a second was counted.
+    bool PasSecondes();
+    // One pass of the round's loop without its frame: the seconds step, then
+    // every logic tick due. True when the frame must be drawn again.
+    bool PasseCombat(ParamMoteur* PM);
     void TickCombat(ParamMoteur* PM);
     void ImageCombat(ParamMoteur* PM);
     // The round's result once it is over, with the winner's experience.

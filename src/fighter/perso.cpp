@@ -22,8 +22,18 @@ void Perso::PersoVarInit(ParamJoueur p)
 
 void Perso::NouveauRound()
 {
-    status.initCETAT();
+    // The state set carries over: the fighter knocked out gets up, a dizzy
+    // one is still dizzy. Only what ends with its own animation is ended,
+    // since the round starts the looping idle one instead.
+    for (ETAT e : {donnecoup, taunt, esquive, touche, baisse, releve})
+        status.enlever(e);
+    bool aucun = true;
+    for (bool e : status.etat)
+        aucun = aucun && !e;
+    if (aucun)
+        status.ajouter(repos);
     Speencour = false;
+    nObj = 0;
     faitTrembler = false;
     faitScrollerX = faitScrollerY = faitRalentir = 0;
 }

@@ -76,9 +76,9 @@ public:
     // The same for another match with everything already loaded: only the
     // fighter's variables start again.
     void RemettreAZero(ParamJoueur p);
-    // A round starts with the fighter standing idle: whatever move the last
-    // round cut short (an attack, a special move, a guard) is over, or it
-    // would never end under the looping idle animation.
+    // What a new round ends of the last one: a move cut short by the
+    // round-end poses (an attack, a special move and its slow motion, a
+    // flying projectile). The state set itself carries over.
     void NouveauRound();
     // Advances the animation; 1 when a new frame was taken.
     int NewAnim(ParamLvl par);

@@ -1,5 +1,6 @@
 #include "fichieranim.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -57,6 +58,43 @@ private:
     std::string tampon_;
 };
 
+// What the game can use of each number, far beyond what any fighter needs
+// (frames of a few hundred pixels, speeds and forces of a few hundred): an
+// extreme value would overflow the motion and drawing arithmetic.
+constexpr int32_t COORDONNEE_MAX = 2048;
+constexpr int32_t VITESSE_MAX = 2000;
+constexpr int32_t QUANTITE_MAX = 10000;
+
+int32_t borne(int32_t v, int32_t limite) { return std::clamp(v, -limite, limite); }
+void borner(POINT& p)
+{
+    p.x = borne(p.x, COORDONNEE_MAX);
+    p.y = borne(p.y, COORDONNEE_MAX);
+}
+
+void borner(DONNEES& d)
+{
+    borner(d.O);
+    d.mvtx = borne(d.mvtx, VITESSE_MAX);
+    d.mvty = borne(d.mvty, VITESSE_MAX);
+    d.nb_attaques = std::clamp(d.nb_attaques, 0, ATTAQUES_FICHIER);
+    d.nb_touches = std::clamp(d.nb_touches, 0, MAX_TOUCHES);
+    for (POINT& p : d.attaque)
+        borner(p);
+    d.dgt.dmg = borne(d.dgt.dmg, QUANTITE_MAX);
+    d.dgt.ForceVx = borne(d.dgt.ForceVx, VITESSE_MAX);
+    d.dgt.ForceVy = borne(d.dgt.ForceVy, VITESSE_MAX);
+    for (ZONE& z : d.touche) {
+        borner(z.SupG);
+        borner(z.InfD);
+    }
+    d.time = std::clamp(d.time, 0, QUANTITE_MAX);
+    d.mana = borne(d.mana, QUANTITE_MAX);
+    if (d.lanceFX < 0 || d.lanceFX >= NB_SLOTS)
+        d.lanceFX = -1;
+    borner(d.positionFX);
+}
+
 bool lire_enregistrement(Lecteur& lire, DONNEES& d)
 {
     std::string chemin;
@@ -75,6 +113,7 @@ bool lire_enregistrement(Lecteur& lire, DONNEES& d)
          lire.point(d.positionFX);
     if (!ok)
         return false;
+    borner(d);
     if (chemin.size() < sizeof d.chemin)
         std::memcpy(d.chemin, chemin.c_str(), chemin.size() + 1);
     return true;

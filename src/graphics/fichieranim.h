@@ -19,7 +19,8 @@ struct TableAnim {
 // full. Reading stops at the first token that is missing or does not read as
 // its type: that record and every later one stay blank (unused positions,
 // whose empty path loads no picture). A path longer than 49 characters
-// leaves its record unused too.
+// leaves its record unused too. Every number is brought within the range
+// the game can use.
 int lire_fichier_anim(std::FILE* f, TableAnim& table);
 
 #endif

@@ -1,4 +1,5 @@
 #include "imganim.h"
+#include "fichierbmp.h"
 
 #include <algorithm>
 #include <cstring>
@@ -43,4 +44,4 @@ void ImgAnim::SetDonnee(const DONNEES& d)
     chem[LONGUEUR_CHEMIN - 1] = '\0';
 }
 
-void ImgAnim::LoadImg() { img = load_bitmap(chem, palp1); }
+void ImgAnim::LoadImg() { img = charger_bmp(chem, palp1); }

@@ -1,4 +1,5 @@
 #include "objetgraph.h"
+#include "fichierbmp.h"
 
 void ObjetGraph::GraphVarInit()
 {
@@ -34,7 +35,7 @@ void ObjetGraph::SetObjetMenuCentre(const char* chemin, int /*X*/, int Y)
     y = Y;
 }
 
-void ObjetGraph::LoadBitmap() { ObjBmp = load_bitmap(chbitmap, palp1); }
+void ObjetGraph::LoadBitmap() { ObjBmp = charger_bmp(chbitmap, palp1); }
 
 void ObjetGraph::DestroyBitmap()
 {

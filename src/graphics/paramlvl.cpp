@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "../shell/erreur_fatale.h"
+#include "fichierpak.h"
 
 const char* ParamLvl::NomObjet(STAGE s)
 {
@@ -24,6 +25,12 @@ void ParamLvl::LoadBitmap(STAGE s)
     const char* nom = NomObjet(s);
     if (!nom)
         return;
+    if (const char* defaut = defaut_fichier_pak(FICHIER)) {
+        char message[192];
+        std::snprintf(message, sizeof message, "le fichier des decors %s est endommage (%s) : regenerez les donnees du jeu.",
+                      FICHIER, defaut);
+        erreur_fatale(message);
+    }
     data = load_datafile_object(FICHIER, nom);
     fond = data ? static_cast<BITMAP*>(data->dat) : nullptr;
     if (!fond) {

@@ -1,4 +1,5 @@
 #include "lien.h"
+#include "../graphics/fichierbmp.h"
 #include "../shell/fenetre.h"
 
 void LIEN::charger(const char* ouvert, const char* ferme, int x, int y)
@@ -53,7 +54,7 @@ void dessiner_curseur(BITMAP* b, BITMAP* curseur)
 
 void creer_cadre(BITMAP*& b, BITMAP*& curseur)
 {
-    curseur = load_bitmap("graphics/curseur.bmp", desktop_palette);
+    curseur = charger_bmp("graphics/curseur.bmp", desktop_palette);
     b = create_bitmap(640, 480);
     clear_bitmap(b);
 }

@@ -33,12 +33,13 @@ constexpr int PLAFOND_CARAC = 12;
 
 int valeur(const CARACTERISTIQUES& c, const Carac& k) { return c.*k.base + c.*k.bonus; }
 
-// The key buffer is emptied on every pass, so a short press can slip between
-// two passes: a key still held counts as pressed too.
-bool une_touche_tenue()
+// A key waiting in the buffer, Escape aside (Escape steps back instead). The
+// buffer is read rather than the key table so that a tap shorter than a frame
+// still counts.
+bool une_touche_attend()
 {
-    for (int k = 1; k < KEY_MAX; ++k)
-        if (key[k])
+    while (keypressed())
+        if ((readkey() >> 8) != KEY_ESC)
             return true;
     return false;
 }
@@ -135,8 +136,7 @@ void MenuSP::InitMenu()
     fontload.charger("graphics/intsh.ttf");
     fontload.taille(60);
     mouse_over = false;
-    b = create_bitmap(640, 480);
-    clear_bitmap(b);
+    creer_cadre(b, curseur);
 }
 
 void MenuSP::DestroyMenu()
@@ -234,7 +234,7 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
             alfont_textout_centre_aa(b, font2.font, invite, 319, 64, noir());
             alfont_textout_centre_aa(b, font2.font, invite, 321, 66, noir());
             alfont_textout_centre_aa(b, font2.font, invite, 320, 65, blanc());
-            if ((keypressed() || une_touche_tenue()) && !key[KEY_ESC]) {
+            if (une_touche_attend() && !key[KEY_ESC]) {
                 son.jouer(1, EFFET_GONG);
                 alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 319, 359, noir());
                 alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 321, 361, noir());
@@ -248,8 +248,10 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
         if (demarrer)
             break;
 
-        // A key pressed too early is thrown away.
-        clear_keybuf();
+        // A key pressed before both fighters are chosen is thrown away; once
+        // they are, it waits in the buffer for the next pass.
+        if (p1choix < 0 || p2choix < 0)
+            clear_keybuf();
         poll_keyboard();
         if (key[KEY_ESC]) {
             switch (etape_echap(p1choix, p2choix)) {

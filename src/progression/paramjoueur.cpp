@@ -1,12 +1,11 @@
 #include "paramjoueur.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "fichierxp.h"
+#include "../shell/ecriture_atomique.h"
 #include "../shell/erreur_fatale.h"
 
 namespace {
@@ -34,6 +33,8 @@ const int TOUCHES_J2[NB_TOUCHES] = {KEY_I, KEY_COLON, KEY_L, KEY_P, KEY_O, KEY_D
 }
 
 }  // namespace
+
+const char* fichier_xp(PERSO p) { return p >= shiz && p <= panda ? FICHIERS[p].xp : nullptr; }
 
 void ParamJoueur::SetPerso(PERSO p)
 {
@@ -69,14 +70,13 @@ void ParamJoueur::save_xp_file()
     carac.niveau = GetNiveau(carac.experience);
     if (!xp_pathfile)
         erreur_fatale("probleme d'ouverture du fichier caracteristique.");
-    const std::string temporaire = std::string(xp_pathfile) + ".tmp";
-    std::FILE* f = std::fopen(temporaire.c_str(), "wb");
-    if (!f)
+    // Written whole or not at all: a crash keeps the old file.
+    switch (ecrire_atomiquement(xp_pathfile, [this](std::FILE* f) { return ecrire_fichier_xp(f, carac); })) {
+    case ECRITURE_REUSSIE:
+        break;
+    case OUVERTURE_RATEE:
         erreur_fatale("probleme d'ouverture du fichier caracteristique.");
-    const bool ecrit = ecrire_fichier_xp(f, carac) && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-    if (std::fclose(f) != 0 || !ecrit || std::rename(temporaire.c_str(), xp_pathfile) != 0) {
-        // The old file is untouched; only the half-written copy goes.
-        std::remove(temporaire.c_str());
+    case ECRITURE_RATEE:
         fermeture_ratee();
     }
 }

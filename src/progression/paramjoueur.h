@@ -42,6 +42,9 @@ public:
     void save_xp_file();
 };
 
+// The experience file of a fighter, relative to the data folder.
+const char* fichier_xp(PERSO p);
+
 // The four "+" buttons: strength, dexterity, constitution, arcana.
 class MENU_XP {
 public:

@@ -2,7 +2,11 @@
 
 #include <cstdio>
 
+#include "ecriture_atomique.h"
+
 namespace {
+
+const char* const FICHIER_CONFIG = "zef.ini";
 
 // May happen while a full-screen mode is up: leave it so the box can be seen,
 // and go on in a window afterwards.
@@ -33,17 +37,19 @@ bool lire_valeur(FILE* f, const char* cle, int& valeur)
 
 bool saveFichierConfig(ParamMoteur* pm)
 {
-    FILE* f = std::fopen("zef.ini", "w+");
-    if (!f) {
+    const ResultatEcriture ecrit = ecrire_atomiquement(FICHIER_CONFIG, [pm](std::FILE* f) {
+        return std::fprintf(f,
+                            "j1_control=%d\nj2_control=%d\nmode_evolution=%d\nvolume_sonore=%d\n"
+                            "volume_musique=%d\n",
+                            pm->parP1.control, pm->parP2.control, pm->ModeEvolution ? 1 : 0,
+                            static_cast<int>(volume_sonore), static_cast<int>(volume_musique)) > 0;
+    });
+    // The first message names the file as players have always seen it.
+    if (ecrit == OUVERTURE_RATEE) {
         signaler("impossible d'ouvrir le fichier zef.cfg");
         return false;
     }
-    std::fprintf(f, "j1_control=%d\n", pm->parP1.control);
-    std::fprintf(f, "j2_control=%d\n", pm->parP2.control);
-    std::fprintf(f, "mode_evolution=%d\n", pm->ModeEvolution ? 1 : 0);
-    std::fprintf(f, "volume_sonore=%d\n", static_cast<int>(volume_sonore));
-    std::fprintf(f, "volume_musique=%d\n", static_cast<int>(volume_musique));
-    if (std::fclose(f) != 0) {
+    if (ecrit == ECRITURE_RATEE) {
         signaler("impossible de fermer le fichier zef.ini");
         return false;
     }
@@ -52,7 +58,7 @@ bool saveFichierConfig(ParamMoteur* pm)
 
 bool chargerFichierConfig(ParamMoteur* pm)
 {
-    FILE* f = std::fopen("zef.ini", "r");
+    FILE* f = std::fopen(FICHIER_CONFIG, "r");
     if (!f) {
         signaler("impossible d'ouvrir le fichier zef.ini");
         return false;

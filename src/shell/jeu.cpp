@@ -1,7 +1,12 @@
 #include "jeu.h"
+#include "../graphics/fichierbmp.h"
+
+#include <sys/stat.h>
 
 #include <cstdlib>
 
+#include "ecriture_atomique.h"
+#include "erreur_fatale.h"
 #include "fichierconfig.h"
 #include "../story/histoire.h"
 #include "fenetre.h"
@@ -23,7 +28,27 @@ void attendre_trame()
     --gamet;
 }
 
+bool est_un_dossier(const char* chemin)
+{
+    struct stat etat;
+    return stat(chemin, &etat) == 0 && S_ISDIR(etat.st_mode);
+}
+
 }  // namespace
+
+bool dans_le_dossier_de_donnees() { return est_un_dossier("graphics") && est_un_dossier("stage"); }
+
+void preparer_dossier_de_donnees()
+{
+    if (!dans_le_dossier_de_donnees())
+        erreur_fatale("dossier de donnees introuvable : le jeu se lance depuis son dossier data "
+                      "(cd data && ../build/src/zef), ou avec ./zef.sh");
+    // A save that a crash interrupted left its copy behind; the file itself
+    // is whole.
+    effacer_copie_abandonnee("zef.ini");
+    for (PERSO p : {shiz, talon, vishvakarman, panda})
+        effacer_copie_abandonnee(fichier_xp(p));
+}
 
 bool ouvrir_ecran()
 {
@@ -43,6 +68,7 @@ void Jeu::ZeF()
     parMoteur.parP2.control = CONTROLE_CPU;
     parMoteur.ModeEvolution = false;
 
+    preparer_dossier_de_donnees();
     chargerFichierConfig(&parMoteur);
     introdujeu();
 
@@ -158,10 +184,8 @@ void Jeu::introdujeu()
     int alpha = 0;
     set_trans_blender(0, 0, 0, 0);
 
-    BITMAP* buffer = load_bitmap("graphics/blackscreen.bmp", desktop_palette);
-    BITMAP* intro = load_bitmap("graphics/logo.bmp", desktop_palette);
-    if (!buffer)
-        buffer = create_bitmap(640, 480);   // the intro still needs a frame to draw into
+    BITMAP* buffer = create_bitmap(640, 480);
+    BITMAP* intro = charger_bmp("graphics/logo.bmp", desktop_palette);
 
     gamet = 0;
     int32_t t0 = t;

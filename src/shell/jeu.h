@@ -35,6 +35,11 @@ private:
     bool continuer = false;
 };
 
+// The game runs in its data folder: ends with a message saying how to start
+// it when it is not there; removes the copies an interrupted save left.
+bool dans_le_dossier_de_donnees();
+void preparer_dossier_de_donnees();
+
 // Sets the 640 x 480 display: full screen when the platform grants it,
 // otherwise a window. False when neither can be had.
 bool ouvrir_ecran();

@@ -1,4 +1,5 @@
 #include "histoire.h"
+#include "../graphics/fichierbmp.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -50,13 +51,11 @@ void HISTOIRE::histoire_dialogue(ParamMoteur* parMoteur, CANALMENU son)
     repliques.taille(22);
     stats.charger("graphics/chinyen.ttf");
     stats.taille(16);
-    BITMAP* curseur = load_bitmap("graphics/curseur.bmp", desktop_palette);
-    BITMAP* fond = load_bitmap("graphics/blackscreen.bmp", desktop_palette);
-    BITMAP* b = load_bitmap("graphics/blackscreen.bmp", desktop_palette);
-    if (!b)
-        b = create_bitmap(640, 480);
-    BITMAP* image1 = load_bitmap(portrait(parMoteur->parP1.perso), desktop_palette);
-    BITMAP* image2 = load_bitmap(portrait(parMoteur->parP2.perso), desktop_palette);
+    BITMAP* curseur = charger_bmp("graphics/curseur.bmp", desktop_palette);
+    BITMAP* fond = charger_bmp("graphics/blackscreen.bmp", desktop_palette);
+    BITMAP* b = create_bitmap(640, 480);
+    BITMAP* image1 = charger_bmp(portrait(parMoteur->parP1.perso), desktop_palette);
+    BITMAP* image2 = charger_bmp(portrait(parMoteur->parP2.perso), desktop_palette);
     dialogue d;
     const char* replique1 = d.dialoguer(parMoteur->parP1.perso);
     const char* replique2 = d.dialoguer(parMoteur->parP2.perso);
@@ -110,10 +109,8 @@ void HISTOIRE::ecran_final(const char* message)
     grande.taille(40);
     petite.charger("graphics/chinyen.ttf");
     petite.taille(16);
-    BITMAP* fond = load_bitmap("graphics/blackscreen.bmp", desktop_palette);
-    BITMAP* b = load_bitmap("graphics/blackscreen.bmp", desktop_palette);
-    if (!b)
-        b = create_bitmap(640, 480);
+    BITMAP* fond = charger_bmp("graphics/blackscreen.bmp", desktop_palette);
+    BITMAP* b = create_bitmap(640, 480);
     // One centred line per line of the message, around the screen's middle.
     std::string texte = message;
     std::string lignes[2];

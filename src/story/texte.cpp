@@ -6,7 +6,7 @@ void FontClass::charger(const char* txt)
 {
     font = alfont_load_font(txt);
     if (!font)
-        allegro_message("Cannot load the font");
+        allegro_message("Cannot load the font %s", txt);
 }
 
 void FontClass::taille(int fontsize) { alfont_set_font_size(font, fontsize); }

@@ -100,3 +100,20 @@ taches_couleur() {
     -fill white -opaque "rgb($3)" -colorspace Gray -morphology Erode Square:1 \
     -format '%[fx:round(mean * w * h)]' info:
 }
+
+# How many of the pointer's pixels are missing at (X, Y) of a shot: near 0
+# when the pointer is drawn there (the screen's 16-bit colours are matched
+# loosely).
+pointeur_manquant() {
+  convert "$travail/$1.png" -crop "20x24+$2+$3" +repage "$travail/sous_pointeur.png"
+  convert "$travail/sous_pointeur.png" \( "$jeu/graphics/curseur.bmp" -transparent '#FF00FF' \) \
+    -compose over -composite "$travail/pointeur_attendu.png"
+  compare -fuzz 8% -metric AE "$travail/sous_pointeur.png" "$travail/pointeur_attendu.png" null: 2>&1 | cut -d' ' -f1
+}
+# Moves the pointer, waits for a frame or two, takes a shot and checks it.
+verifier_pointeur() {
+  xdotool mousemove "$2" "$3"
+  sleep 0.4
+  photo "pointeur_$1"
+  verifier "the pointer is drawn on the $1 screen" "$(pointeur_manquant "pointeur_$1" "$2" "$3") < 8"
+}

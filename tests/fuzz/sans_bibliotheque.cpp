@@ -2,9 +2,10 @@
 // fuzzer that never draws nor loads a picture.
 #include <allegro.h>
 
+#include "graphics/fichierbmp.h"
 #include "shell/declar.h"
 
 PALETTE palp1;
 std::atomic<int32_t> t{0};
 
-BITMAP* load_bitmap(AL_CONST char*, RGB*) { return nullptr; }
+BITMAP* charger_bmp(const char*, RGB*) { return nullptr; }

@@ -1,7 +1,9 @@
 // The settings file: what is read, what is kept, what is written, and the
 // messages when the file cannot be used.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "shell/fichierconfig.h"
@@ -156,6 +158,38 @@ TEST_F(FichierConfig, AReadOnlyFileIsLeftAsItWas)
     EXPECT_FALSE(saveFichierConfig(&pm));
     EXPECT_NE(testing::internal::GetCapturedStdout().find("zef.cfg"), std::string::npos);
     EXPECT_EQ(dossier.lire("zef.ini"), CINQ_LIGNES);
+}
+
+}  // namespace
+
+namespace {
+
+// The game killed at any moment of a save, over and over: the file is
+// always one of the two whole versions, never empty or cut.
+TEST_F(FichierConfig, AKillDuringASaveNeverLeavesTheFileEmptyOrCut)
+{
+    const std::string ancien = "j1_control=1\nj2_control=1\nmode_evolution=1\nvolume_sonore=11\nvolume_musique=11\n";
+    const std::string nouveau = "j1_control=0\nj2_control=0\nmode_evolution=0\nvolume_sonore=99\nvolume_musique=99\n";
+    dossier.ecrire("zef.ini", ancien);
+    int coupe = 0;
+    for (int essai = 0; essai < 300; ++essai) {
+        const pid_t enfant = fork();
+        ASSERT_GE(enfant, 0);
+        if (enfant == 0) {
+            pm.parP1.control = pm.parP2.control = 0;
+            pm.ModeEvolution = false;
+            volume_sonore = volume_musique = 99;
+            for (;;)
+                saveFichierConfig(&pm);
+        }
+        usleep(200 + essai * 37 % 3000);
+        kill(enfant, SIGKILL);
+        waitpid(enfant, nullptr, 0);
+        const std::string lu = dossier.lire("zef.ini");
+        coupe += lu == ancien || lu == nouveau ? 0 : 1;
+        dossier.ecrire("zef.ini", ancien);
+    }
+    EXPECT_EQ(coupe, 0) << "saves left a file that was neither the old one nor the new one";
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ TEST(Police, AMissingFileIsReportedAndLeavesTheFontEmpty)
     FontClass f;
     testing::internal::CaptureStdout();
     f.charger("graphics/absent.ttf");
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot load the font"), std::string::npos);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot load the font graphics/absent.ttf"),
+              std::string::npos);
     EXPECT_EQ(f.font, nullptr);
     f.taille(20);   // harmless on an empty font
     f.destroy();
