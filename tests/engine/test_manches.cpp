@@ -2,13 +2,9 @@
 // (the state set: the beaten fighter gets up), what a new round ends (a move
 // cut short), and the frame of the second that ends a round by time.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "engine/simulateur.h"
-#include "platform/ttftext.h"
-#include "support/allegro_env.h"
+#include "support/dossier_temp.h"
 
 namespace {
 
@@ -16,10 +12,6 @@ class Manches : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        allegro_sans_systeme();
-        alfont_init();
-        ancien = std::filesystem::current_path();
-        ASSERT_EQ(chdir(ZEF_DATA_DIR), 0);
         pm.Parlvl.stage = inde;
         // Keyboards that nobody touches: the fighters do only what a test says.
         pm.parP1.control = pm.parP2.control = CONTROLE_CLAVIER;
@@ -33,7 +25,6 @@ protected:
     {
         clear_key_table();
         sim.reset();
-        std::filesystem::current_path(ancien);
     }
     static void clear_key_table()
     {
@@ -74,9 +65,9 @@ protected:
         ASSERT_TRUE(fini);
     }
 
+    DansLesDonnees donnees;
     std::unique_ptr<SimulateurMatch> sim;
     ParamMoteur pm;
-    std::filesystem::path ancien;
 };
 
 TEST_F(Manches, TheFighterKnockedOutGetsUpAtTheNextRoundsStart)

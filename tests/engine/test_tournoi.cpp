@@ -3,14 +3,11 @@
 // in bounds, a second run repeats the first exactly, and no pairing is
 // one-sided.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <vector>
 
 #include "engine/simulateur.h"
-#include "platform/ttftext.h"
-#include "support/allegro_env.h"
+#include "support/dossier_temp.h"
 
 #ifndef ZEF_MATCHES_PAR_PAIRE
 #define ZEF_MATCHES_PAR_PAIRE 200
@@ -29,15 +26,7 @@ struct Paire {
 
 class Tournoi : public ::testing::TestWithParam<Paire> {
 protected:
-    void SetUp() override
-    {
-        allegro_sans_systeme();
-        alfont_init();
-        ancien = std::filesystem::current_path();
-        ASSERT_EQ(chdir(ZEF_DATA_DIR), 0);
-    }
-    void TearDown() override { std::filesystem::current_path(ancien); }
-    std::filesystem::path ancien;
+    DansLesDonnees donnees;
 };
 
 TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)

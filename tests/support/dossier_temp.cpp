@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include "platform/ttftext.h"
+#include "support/allegro_env.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -41,4 +44,17 @@ std::string DossierTemp::lire(const std::string& relatif) const
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+DansLesDonnees::DansLesDonnees() : ancien_(fs::current_path().string())
+{
+    allegro_sans_systeme();
+    alfont_init();
+    fs::current_path(ZEF_DATA_DIR);
+}
+
+DansLesDonnees::~DansLesDonnees()
+{
+    std::error_code ec;
+    fs::current_path(ancien_, ec);
 }

@@ -22,4 +22,18 @@ private:
     std::string ancien_;
 };
 
+// The game's generated data folder as the current directory, for the tests
+// that play with the real fighters and stages; the library (without a
+// system driver) and the text layer are up.
+class DansLesDonnees {
+public:
+    DansLesDonnees();
+    ~DansLesDonnees();
+    DansLesDonnees(const DansLesDonnees&) = delete;
+    DansLesDonnees& operator=(const DansLesDonnees&) = delete;
+
+private:
+    std::string ancien_;
+};
+
 #endif
