@@ -168,16 +168,27 @@ int Moteur::FinRound(ParamMoteur* PM)
 
 void Moteur::AffichPersos(ParamMoteur* PM)
 {
-    // A special move or a projectile in flight is drawn in front.
-    if (special_en_cours(p1))
-        p1.status.Prior = 2;
-    if (special_en_cours(p2))
-        p2.status.Prior = 2;
-    if (p1.status.Prior == p2.status.Prior) {
-        p1.status.Prior = priorP != 0 ? 1 : 0;
-        p2.status.Prior = priorP != 0 ? 0 : 1;
+    // The priorities the last frame settled stand until the fight writes
+    // them again.
+    const Perso* const persos[2] = {&p1, &p2};
+    int32_t prior[2];
+    for (int i = 0; i < 2; ++i) {
+        const CETAT& etat = persos[i]->status;
+        prior[i] = ordre_dessin.valide && ordre_dessin.version[i] == etat.version ? ordre_dessin.prior[i] : etat.Prior;
+        // A special move or a projectile in flight is drawn in front.
+        if (special_en_cours(*persos[i]))
+            prior[i] = 2;
     }
-    if (p1.status.Prior > p2.status.Prior) {
+    if (prior[0] == prior[1]) {
+        prior[0] = priorP != 0 ? 1 : 0;
+        prior[1] = priorP != 0 ? 0 : 1;
+    }
+    for (int i = 0; i < 2; ++i) {
+        ordre_dessin.prior[i] = prior[i];
+        ordre_dessin.version[i] = persos[i]->status.version;
+    }
+    ordre_dessin.valide = true;
+    if (prior[0] > prior[1]) {
         p2.Affiche(buffer, PM->Parlvl);
         p1.Affiche(buffer, PM->Parlvl);
     } else {

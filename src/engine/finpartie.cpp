@@ -79,7 +79,8 @@ void Moteur::DebutFinpartie(ParamMoteur* PM)
     font_txt.taille(48);
     txt = "pas de victoire";
     p1win = p2win = true;
-    p1.status.Prior = p2.status.Prior = 0;
+    p1.status.fixerPrior(0);
+    p2.status.fixerPrior(0);
     clear_keybuf();
     clear_bitmap(buffer);
     const int v1 = p1.GetVie(), v2 = p2.GetVie();

@@ -134,6 +134,14 @@ public:
     // Experience for the round's winner by the level difference.
     void RecompenseRound(ParamMoteur* PM, int resultat);
 
+    // What the drawing remembers of the fighters' order between two frames;
+    // not part of the fight.
+    struct OrdreDessin {
+        bool valide = false;
+        uint32_t version[2] = {0, 0};
+        int32_t prior[2] = {0, 0};
+    } ordre_dessin;
+
 private:
     bool nouvelle_image_p1 = false;   // the animation took a new frame last tick
     bool nouvelle_image_p2 = false;

@@ -6,7 +6,7 @@ void CETAT::initCETAT()
         e = false;
     etat[repos] = true;
     petat = repos;
-    Prior = 0;
+    fixerPrior(0);
 }
 
 void CETAT::ajouter(ETAT e)
@@ -15,13 +15,13 @@ void CETAT::ajouter(ETAT e)
         etat[petat] = false;
     petat = e;
     etat[e] = true;
-    Prior = SetPrior();
+    fixerPrior(SetPrior());
 }
 
 void CETAT::enlever(ETAT e)
 {
     etat[e] = false;
-    Prior = SetPrior();
+    fixerPrior(SetPrior());
 }
 
 int CETAT::SetPrior() const

@@ -30,8 +30,18 @@ public:
     bool etat[NB_ETATS] = {};
     ETAT petat = repos;   // the state added last
     int32_t Prior = 0;    // drawing priority: the greater is drawn in front
+    // Counts the fight's own writes of Prior. The drawing decides the order
+    // of the fighters on copies and keeps its tie-breaks only until the
+    // fight writes Prior again, so that drawing never changes the fight.
+    uint32_t version = 0;
 
     void initCETAT();
+    // Sets Prior from the fight (the round end puts both fighters at 0).
+    void fixerPrior(int32_t p)
+    {
+        Prior = p;
+        ++version;
+    }
     bool estdans(ETAT e) const { return etat[e]; }
     // Enters e. The state added before is left, unless it is one of the
     // lasting states (crouched, airborne, dizzy), which only enlever ends.

@@ -200,6 +200,33 @@ TEST_F(Arene, FightersTurnToFaceEachOtherOnlyAtTheFirstFrame)
     EXPECT_TRUE(m.p1.EstRetourne());
 }
 
+TEST_F(Arene, DrawingOrdersTheFightersWithoutChangingThem)
+{
+    // Both idle: equal priorities, side 1 behind while the tie-break is 0.
+    m.priorP = 0;
+    const int32_t prior1 = m.p1.status.Prior, prior2 = m.p2.status.Prior;
+    m.AffichPersos(&pm);
+    EXPECT_EQ(m.ordre_dessin.prior[0], 0);
+    EXPECT_EQ(m.ordre_dessin.prior[1], 1);
+    EXPECT_EQ(m.p1.status.Prior, prior1);
+    EXPECT_EQ(m.p2.status.Prior, prior2);
+    // A settled order stands while the fighters' states do not change...
+    m.priorP = 1;
+    m.AffichPersos(&pm);
+    EXPECT_EQ(m.ordre_dessin.prior[1], 1);
+    // ...and is settled again once they do: side 1 attacks (1), side 2
+    // keeps the 1 the last frame gave it, a tie broken the other way now.
+    m.p1.status.ajouter(donnecoup);
+    m.AffichPersos(&pm);
+    EXPECT_EQ(m.ordre_dessin.prior[0], 1);
+    EXPECT_EQ(m.ordre_dessin.prior[1], 0);
+    // A projectile in flight puts its thrower in front.
+    m.p2.nObj = 1;
+    m.AffichPersos(&pm);
+    EXPECT_EQ(m.ordre_dessin.prior[1], 2);
+    m.p2.nObj = 0;
+}
+
 TEST_F(Arene, OverlappingBodiesArePushedTwoPixelsApart)
 {
     m.p1.SetX(690);

@@ -42,8 +42,8 @@ TEST(FichierAnim, TokensAreReadInTheFileOrder)
     EXPECT_EQ(d.mvtx, 4);
     EXPECT_EQ(d.mvty, 5);
     EXPECT_TRUE(d.grav);
-    EXPECT_EQ(d.nb_attaques, 7);
-    EXPECT_EQ(d.nb_touches, 8);
+    EXPECT_EQ(d.nb_attaques, 5);   // 7, as many as a record holds
+    EXPECT_EQ(d.nb_touches, 3);    // 8, likewise
     EXPECT_EQ(d.attaque[0].x, 9);
     EXPECT_EQ(d.attaque[4].y, 18);
     // Damage: dmg, then the knock-down flag, then the two forces.
