@@ -1,6 +1,5 @@
 #include "IA.h"
 
-#include <cstdlib>
 #include <initializer_list>
 
 namespace {
@@ -77,7 +76,6 @@ Situation situation(const CETAT& adv)
 
 void IA::initIA()
 {
-    std::srand(static_cast<unsigned>(s.load()));
     timestrat = timepond = t;
     st = attendre;
     vitIA = 30;
@@ -136,8 +134,8 @@ void IA::SetPond(int a, int b, int c, int d, int e, int f, int g)
 Strategie IA::NvlStrategie()
 {
     timestrat = t;
-    aleat = std::rand();
-    const int r = std::rand() % 100 + 1;
+    aleat = alea->tirer();
+    const int r = alea->tirer() % 100 + 1;
     int somme = 0;
     for (int i = 0; i < NB_STRATEGIES; ++i) {
         somme += StrategiePonderee[i];

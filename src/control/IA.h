@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "../fighter/etatperso.h"
+#include "../shell/alea.h"
 #include "input.h"
 
 enum Strategie { donnerAttaque = 0, approcher, donnerCoupSpe, defendre, etreDefensif, taunter, attendre, NB_STRATEGIES };
@@ -34,6 +35,7 @@ public:
     int32_t timepond = 0;
     int32_t timestrat = 0;
     int vitIA = 30;
+    Alea* alea = &alea_hors_match();   // the match's, once in a match
 
     void initIA();
     actionperso QuelleAction(INFO info);

@@ -48,15 +48,15 @@ bool Moteur::RoundEnCours() const { return p1.GetVie() >= 1 && p2.GetVie() >= 1 
 
 bool Moteur::PasseCombat(ParamMoteur* PM)
 {
-    // The second that ends the round by time comes with no tick due: its
-    // frame (the countdown past 0) is drawn all the same.
-    bool changement = PasSecondes();
-    while (gamet > 0) {
+    // A tick past the round's end would be one the match runner never
+    // plays: the fight stops where the round does.
+    bool tick = false;
+    while (gamet > 0 && RoundEnCours()) {
         TickCombat(PM);
         --gamet;
-        changement = true;
+        tick = true;
     }
-    return changement;
+    return tick;
 }
 
 bool Moteur::PasSecondes()
@@ -75,6 +75,8 @@ bool Moteur::PasSecondes()
 
 void Moteur::TickCombat(ParamMoteur* PM)
 {
+    horloge.avancer();
+    PasSecondes();
     ParamLvl& lvl = PM->Parlvl;
     p1.getInfo(p2.status, p2.GetX());
     p2.getInfo(p1.status, p1.GetX());

@@ -117,6 +117,7 @@ void Moteur::DebutFinpartie(ParamMoteur* PM)
 
 bool Moteur::TickFinpartie(ParamMoteur* PM)
 {
+    horloge.avancer();
     ParamLvl& lvl = PM->Parlvl;
     p1.TesteEnvir(lvl);
     p2.TesteEnvir(lvl);

@@ -9,7 +9,7 @@ void Horloge::periode(int ms)
         regler_periode_timer(ms);
 }
 
-void Horloge::tick()
+void Horloge::avancer()
 {
     // 1/60 s in microseconds, with the remainder spread so that 60 ticks
     // make exactly one second.
@@ -20,7 +20,8 @@ void Horloge::tick()
         reste_us_ -= periode_us;
         ++t;
     }
-    ++gamet;
     if (ticks_ % 60 == 0)
         ++s;
 }
+
+void horloges_au_combat(bool au_combat) { horloges_suspendues.store(au_combat); }

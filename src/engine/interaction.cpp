@@ -1,4 +1,3 @@
-#include <cstdlib>
 
 #include "moteur.h"
 
@@ -110,7 +109,7 @@ void Moteur::TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote)
                 }
                 SetVitesse(12);
                 dtouche = true;
-                A.sonperso.jouer(1, std::rand() % 2 == 1 ? 0 : 1, A.x_scr);
+                A.sonperso.jouer(1, alea.tirer() % 2 == 1 ? 0 : 1, A.x_scr);
             }
             if (sur_coup)
                 sur_coup(cote, projectile ? 60 + A.Obj.Slot() : A.Slot(), vie_avant - D.Vie, garde);

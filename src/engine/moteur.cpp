@@ -1,5 +1,7 @@
 #include "moteur.h"
 
+#include <random>
+
 namespace {
 
 const char* const PLAQUES[] = {"graphics/shiz.bmp", "graphics/talon.bmp", "graphics/vishvakarman.bmp",
@@ -26,6 +28,7 @@ int x_plaque_j2(PERSO p)
 
 void Moteur::NewGame(ParamMoteur* PM)
 {
+    alea.semer(std::random_device{}());
     DebutMatch(PM);
     for (;;) {
         NewRound(PM);
@@ -45,6 +48,10 @@ void Moteur::NewGame(ParamMoteur* PM)
 
 void Moteur::DebutMatch(ParamMoteur* PM)
 {
+    // The fight's clocks are its own from here to the teardown.
+    t = 0;
+    if (horloge.reelle())
+        horloges_au_combat(true);
     nbround = 2;
     nbwinp1 = nbwinp2 = 0;
     priorP = 0;
@@ -59,6 +66,8 @@ void Moteur::DebutMatch(ParamMoteur* PM)
     p2.calculdonneesperso(PM->parP2.carac);
     p1.PersoVarInit(PM->parP1);
     p2.PersoVarInit(PM->parP2);
+    p1.LierAlea(&alea);
+    p2.LierAlea(&alea);
     compteur_sec.init();
 }
 
@@ -209,6 +218,8 @@ void Moteur::DestroyJeu(ParamMoteur* PM)
     p1.sonperso.Destroy();
     p2.sonperso.Destroy();
     sonjeu.Destroy();
+    if (horloge.reelle())
+        horloges_au_combat(false);
     if (buffer)
         destroy_bitmap(buffer);
     buffer = nullptr;

@@ -58,6 +58,8 @@ public:
 
     // Where time comes from; the game uses the real timers.
     Horloge horloge;
+    // The match's random generator, seeded by NewGame (or the match runner).
+    Alea alea;
     // Hits landed by each side in this match (clean and guarded), for reports.
     int coups[2] = {0, 0};
     // Told of every hit as it lands, for balancing reports: the side that
@@ -98,9 +100,11 @@ public:
     // The seconds step: counts down and gives both fighters their mana;
     // true when a second was counted.
     bool PasSecondes();
-    // One pass of the round's loop without its frame: the seconds step, then
-    // every logic tick due. True when the frame must be drawn again.
+    // One pass of the round's loop without its frame: every logic tick due.
+    // True when one ran, and so the frame must be drawn again.
     bool PasseCombat(ParamMoteur* PM);
+    // One logic tick, the same in the game and in the match runner: the
+    // fight's clocks, the seconds step, then the fighters, hits and camera.
     void TickCombat(ParamMoteur* PM);
     void ImageCombat(ParamMoteur* PM);
     // The round's result once it is over, with the winner's experience.
@@ -127,7 +131,7 @@ public:
     // The round-end sequence.
     void Finpartie(ParamMoteur* PM);
     void DebutFinpartie(ParamMoteur* PM);
-    // One tick of it; true when it is over.
+    // One tick of it, clocks included; true when it is over.
     bool TickFinpartie(ParamMoteur* PM);
     void ImageFinpartie(ParamMoteur* PM);
     void ConclureFinpartie();

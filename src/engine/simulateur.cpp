@@ -52,19 +52,18 @@ uint64_t SimulateurMatch::somme() const
     resumer(h, m_->p1);
     resumer(h, m_->p2);
     for (int64_t v : {int64_t(pm_.Parlvl.scrollx), int64_t(pm_.Parlvl.scrolly), int64_t(m_->stimer),
-                      int64_t(m_->nbwinp1), int64_t(m_->nbwinp2), int64_t(t.load())})
+                      int64_t(m_->nbwinp1), int64_t(m_->nbwinp2), int64_t(t.load()), int64_t(s.load()),
+                      int64_t(m_->alea.etat)})
         h.ajouter(v);
     return h.valeur();
 }
 
 RapportMatch SimulateurMatch::jouer(unsigned graine)
 {
-    // The CPU players seed the generator with the seconds counter when they
-    // are set up: the seed goes there.
     t = 0;
-    s = static_cast<int32_t>(graine);
+    s = 0;
     gamet = 0;
-    std::srand(graine);
+    m_->alea.semer(graine);
     // Every match starts from a fresh clock, as in a new run of the game.
     m_->horloge = Horloge(false);
     m_->RejouerMatch(&pm_);
@@ -108,15 +107,10 @@ bool SimulateurMatch::jouer_round(RapportMatch& r, int& resultat)
             return false;
         if (script && !script(r.ticks))
             return false;
-        m.horloge.tick();
-        m.PasSecondes();
-        while (gamet > 0) {
-            m.TickCombat(&pm_);
-            --gamet;
-            ++r.ticks;
-            if (apres_tick)
-                apres_tick(r.ticks, somme());
-        }
+        m.TickCombat(&pm_);
+        ++r.ticks;
+        if (apres_tick)
+            apres_tick(r.ticks, somme());
         if (dessiner)
             m.ImageCombat(&pm_);
     }
@@ -130,11 +124,7 @@ void SimulateurMatch::jouer_fin_de_round()
     m.DebutFinpartie(&pm_);
     bool fini = false;
     for (int64_t garde = 0; !fini && garde < 60 * 60; ++garde) {
-        m.horloge.tick();
-        while (gamet > 0 && !fini) {
-            fini = m.TickFinpartie(&pm_);
-            --gamet;
-        }
+        fini = m.TickFinpartie(&pm_);
         if (dessiner)
             m.ImageFinpartie(&pm_);
     }

@@ -1,6 +1,5 @@
 #include "perso.h"
 
-#include <cstdlib>
 
 namespace {
 
@@ -101,7 +100,7 @@ void Perso::PlayerInput(ParamJoueur pl, ParamLvl plvl)
         if (est(course))
             Charge();
         else if (debout)
-            (std::rand() % 2 == 1) ? PunchP() : PunchL();
+            (alea->tirer() % 2 == 1) ? PunchP() : PunchL();
         else if (est(bas))
             Punchbas();
         else if (est(saute) && attaque_aerienne)
@@ -121,7 +120,7 @@ void Perso::PlayerInput(ParamJoueur pl, ParamLvl plvl)
         if (est(course))
             Charge();
         else if (debout)
-            (std::rand() % 2 == 1) ? KickP() : KickL();
+            (alea->tirer() % 2 == 1) ? KickP() : KickL();
         else if (est(bas))
             Kickbas();
         else if (est(saute) && attaque_aerienne)

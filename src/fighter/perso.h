@@ -62,6 +62,7 @@ public:
     int faitRalentir = 0;       // slow motion
     DONNEES_PERSO donneesperso;
     IA ai;
+    Alea* alea = &alea_hors_match();   // the match's, once in a match
     PERSO pers = shiz;
     int bonusxp = 0;            // granted at the end of a won round
     int Vie = 0;                // may go below 0
@@ -80,6 +81,12 @@ public:
     // round-end poses (an attack, a special move and its slow motion, a
     // flying projectile). The state set itself carries over.
     void NouveauRound();
+    // Draws from the match's generator from now on, and so does its CPU.
+    void LierAlea(Alea* a)
+    {
+        alea = a;
+        ai.alea = a;
+    }
     // Advances the animation; 1 when a new frame was taken.
     int NewAnim(ParamLvl par);
     // What follows the end of a one-shot animation.

@@ -1,20 +1,30 @@
 #include "declar.h"
+#include "alea.h"
 
 std::atomic<int32_t> t{0};
 std::atomic<int32_t> gamet{0};
 std::atomic<int32_t> s{0};
+std::atomic<bool> horloges_suspendues{false};
 
 uint32_t volume_sonore = 200;
 uint32_t volume_musique = 200;
 PALETTE palp1;
 
-void timer() { t.fetch_add(1, std::memory_order_relaxed); }
+void timer()
+{
+    if (!horloges_suspendues.load(std::memory_order_relaxed))
+        t.fetch_add(1, std::memory_order_relaxed);
+}
 END_OF_FUNCTION(timer)
 
 void gamespeed() { gamet.fetch_add(1, std::memory_order_relaxed); }
 END_OF_FUNCTION(gamespeed)
 
-void sec() { s.fetch_add(1, std::memory_order_relaxed); }
+void sec()
+{
+    if (!horloges_suspendues.load(std::memory_order_relaxed))
+        s.fetch_add(1, std::memory_order_relaxed);
+}
 END_OF_FUNCTION(sec)
 
 void installer_horloges()
@@ -35,4 +45,10 @@ void regler_periode_timer(int periode_ms)
     // The library keeps the callback and only changes its speed; the counter
     // is ours and is never touched here.
     install_int(timer, periode_ms);
+}
+
+Alea& alea_hors_match()
+{
+    static Alea alea;
+    return alea;
 }

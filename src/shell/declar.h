@@ -17,6 +17,9 @@ enum ModeDeJeux { mode_versus = 0, mode_histoire = 1, mode_tournoi = 2 };
 extern std::atomic<int32_t> t;      // animation clock, one count per timer period (7 ms at start-up)
 extern std::atomic<int32_t> gamet;  // pending 60 Hz logic ticks
 extern std::atomic<int32_t> s;      // seconds
+// Set while a fight advances t and s itself from its logic ticks: their
+// timer callbacks then leave them alone.
+extern std::atomic<bool> horloges_suspendues;
 
 extern uint32_t volume_sonore;   // effects volume, 0..255
 extern uint32_t volume_musique;  // music volume, 0..255; 0 also means no music at all

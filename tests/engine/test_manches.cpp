@@ -39,10 +39,12 @@ protected:
         m().NewRound(P());
         m().DebutRound(P(), 60);
     }
-    void tick()
+    // One tick as the game runs it: the 60 Hz timer counts it due, the
+    // round's loop plays it. True when it was played.
+    bool tick()
     {
-        m().horloge.tick();
-        m().PasseCombat(P());
+        ++gamet;
+        return m().PasseCombat(P());
     }
     // Side 2 is knocked out, then the round-end sequence plays to its end.
     void ko_du_j2()
@@ -54,13 +56,8 @@ protected:
         m().CompterRound(KO_J1);
         m().DebutFinpartie(P());
         bool fini = false;
-        for (int garde = 0; !fini && garde < 60 * 30; ++garde) {
-            m().horloge.tick();
-            while (gamet > 0 && !fini) {
-                fini = m().TickFinpartie(P());
-                --gamet;
-            }
-        }
+        for (int garde = 0; !fini && garde < 60 * 30; ++garde)
+            fini = m().TickFinpartie(P());
         m().ConclureFinpartie();
         ASSERT_TRUE(fini);
     }
@@ -118,24 +115,25 @@ TEST_F(Manches, AWinnerCaughtMidMoveCanActInTheNextRound)
     EXPECT_GT(j1.GetX(), depart + 20);
 }
 
-TEST_F(Manches, TheSecondThatEndsARoundByTimeIsDrawn)
+TEST_F(Manches, TheSecondThatEndsARoundByTimeIsDrawnAndNoTickFollowsIt)
 {
     m().NewRound(P());
     m().DebutRound(P(), 1);
-    // As the timers do it: the seconds counter moves on its own, between
-    // two logic ticks that have both already run.
+    gamet = 0;
     bool moins_un_dessine = false;
-    for (int seconde = 0; seconde < 3 && m().RoundEnCours(); ++seconde) {
-        for (int i = 0; i < 60; ++i) {
-            ++gamet;
-            m().PasseCombat(P());
-        }
-        ++s;
-        const bool dessine = m().PasseCombat(P());
+    int ticks = 0;
+    while (m().RoundEnCours() && ticks < 60 * 5) {
+        const bool dessine = tick();
+        ticks += dessine ? 1 : 0;
         moins_un_dessine = moins_un_dessine || (dessine && m().stimer == -1);
     }
-    EXPECT_FALSE(m().RoundEnCours());
     EXPECT_TRUE(moins_un_dessine) << "the frame with the countdown past 0";
+    // Two seconds of ticks: 1, 0, then -1 ends the round.
+    EXPECT_EQ(ticks, 120);
+    // Ticks still due once the round is over are not played.
+    gamet = 5;
+    EXPECT_FALSE(m().PasseCombat(P()));
+    EXPECT_EQ(m().stimer, -1);
 }
 
 }  // namespace
