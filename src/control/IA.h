@@ -43,6 +43,12 @@ public:
     void PondererStrategie(const INFO& info);
     void SetPond(int a, int b, int c, int d, int e, int f, int g);
     Strategie NvlStrategie();
+    void Resumer(Somme& h) const
+    {
+        h.ajouter({st, aleat, timepond, timestrat, vitIA});
+        for (int p : StrategiePonderee)
+            h.ajouter(int64_t(p));
+    }
 
 private:
     actionperso Action(const INFO& info);

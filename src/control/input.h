@@ -42,6 +42,18 @@ public:
     void stockeclavier(const ParamJoueur& p, int a);
     actionperso testcombo(bool retourne, const ParamJoueur& p);
     bool peutEnSaut(actionperso a) const { return combos[a - PREMIER_COMBO].enSaut; }
+    // The key history and the combos it is matched against.
+    void Resumer(Somme& h) const
+    {
+        h.ajouter({nbcombo, t0, nbkeys});
+        for (int k : keys)
+            h.ajouter(int64_t(k));
+        for (const COMBO& c : combos) {
+            h.ajouter({c.nbtouches, c.enSaut});
+            for (int k : c.touches)
+                h.ajouter(int64_t(k));
+        }
+    }
 };
 
 #endif

@@ -42,6 +42,7 @@ void Moteur::DebutRound(ParamMoteur* PM, int duree)
     p1.SetAnim(0);
     p2.SetAnim(0);
     nouvelle_image_p1 = nouvelle_image_p2 = false;
+    ordre_dessin.valide = false;
 }
 
 bool Moteur::RoundEnCours() const { return p1.GetVie() >= 1 && p2.GetVie() >= 1 && stimer >= 0; }

@@ -80,23 +80,6 @@ bool Moteur::CompterRound(int resultat)
     return nbwinp1 >= nbround || nbwinp2 >= nbround;
 }
 
-void Moteur::RejouerMatch(ParamMoteur* PM)
-{
-    nbround = 2;
-    nbwinp1 = nbwinp2 = 0;
-    priorP = 0;
-    vitesse = 0;
-    tremble = false;
-    ttremble = 0;
-    coups[0] = coups[1] = 0;
-    p1.SetMana(0);
-    p2.SetMana(0);
-    p1.calculdonneesperso(PM->parP1.carac);
-    p2.calculdonneesperso(PM->parP2.carac);
-    p1.RemettreAZero(PM->parP1);
-    p2.RemettreAZero(PM->parP2);
-}
-
 void Moteur::FinMatch(ParamMoteur* PM)
 {
     ResultatMatch(PM);

@@ -14,6 +14,7 @@
 #include "../sound/son.h"
 #include "../story/texte.h"
 #include "compteursec.h"
+#include "etatmatch.h"
 #include "horloge.h"
 #include "parammoteur.h"
 
@@ -88,8 +89,6 @@ public:
     void FinMatch(ParamMoteur* PM);
     // The winner and the experience saved, without the teardown.
     void ResultatMatch(ParamMoteur* PM);
-    // Another match with the same fighters and stage, nothing loaded again.
-    void RejouerMatch(ParamMoteur* PM);
     // Counts a round's result; false when the match goes on.
     bool CompterRound(int resultat);
 
@@ -137,6 +136,14 @@ public:
     void ConclureFinpartie();
     // Experience for the round's winner by the level difference.
     void RecompenseRound(ParamMoteur* PM, int resultat);
+
+    // The whole state of the match in progress, and back. Restoring then
+    // stepping plays exactly what followed the save; the sound channels and
+    // what the drawing remembers are not part of it.
+    EtatMatch Sauver(const ParamMoteur* PM) const;
+    void Restaurer(const EtatMatch& e, ParamMoteur* PM);
+    // The checksum of that state, every field of it.
+    uint64_t SommeEtat(const ParamMoteur* PM) const;
 
     // What the drawing remembers of the fighters' order between two frames;
     // not part of the fight.

@@ -2,71 +2,23 @@
 
 #include <cstdlib>
 
-namespace {
-
-// FNV-1a over the integers that make up a match's state.
-class Somme {
-public:
-    void ajouter(int64_t v)
-    {
-        for (int i = 0; i < 8; ++i) {
-            h_ ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
-            h_ *= 1099511628211ull;
-        }
-    }
-    uint64_t valeur() const { return h_; }
-
-private:
-    uint64_t h_ = 1469598103934665603ull;
-};
-
-void resumer(Somme& h, const Perso& p)
-{
-    for (int64_t v : {int64_t(p.GetX()), int64_t(p.GetY()), int64_t(p.GetVx()), int64_t(p.GetVy()),
-                      int64_t(p.Vie), int64_t(p.Mana), int64_t(p.dVie * 16), int64_t(p.dx), int64_t(p.dy),
-                      int64_t(p.hflip), int64_t(p.status.Prior), int64_t(p.nObj), int64_t(p.Speencour),
-                      int64_t(p.donneesperso.carac.experience)})
-        h.ajouter(v);
-    if (p.nObj != 0) {   // where a projectile no longer flying was left does not matter
-        h.ajouter(p.Obj.GetX());
-        h.ajouter(p.Obj.GetY());
-    }
-    int64_t etats = 0;
-    for (int e = 0; e < NB_ETATS; ++e)
-        etats |= int64_t(p.status.etat[e]) << e;
-    h.ajouter(etats);
-}
-
-}  // namespace
-
 SimulateurMatch::SimulateurMatch(const ParamMoteur& pm) : pm_(pm), m_(std::make_unique<Moteur>(Horloge(false)))
 {
     m_->DebutMatch(&pm_);
+    depart_ = m_->Sauver(&pm_);
 }
 
 SimulateurMatch::~SimulateurMatch() { m_->DestroyJeu(&pm_); }
 
-uint64_t SimulateurMatch::somme() const
-{
-    Somme h;
-    resumer(h, m_->p1);
-    resumer(h, m_->p2);
-    for (int64_t v : {int64_t(pm_.Parlvl.scrollx), int64_t(pm_.Parlvl.scrolly), int64_t(m_->stimer),
-                      int64_t(m_->nbwinp1), int64_t(m_->nbwinp2), int64_t(t.load()), int64_t(s.load()),
-                      int64_t(m_->alea.etat)})
-        h.ajouter(v);
-    return h.valeur();
-}
+uint64_t SimulateurMatch::somme() const { return m_->SommeEtat(&pm_); }
 
 RapportMatch SimulateurMatch::jouer(unsigned graine)
 {
-    t = 0;
-    s = 0;
+    // Every match starts from the state the set-up left, as a match of the
+    // game starts on a freshly set-up engine.
+    m_->Restaurer(depart_, &pm_);
     gamet = 0;
     m_->alea.semer(graine);
-    // Every match starts from a fresh clock, as in a new run of the game.
-    m_->horloge = Horloge(false);
-    m_->RejouerMatch(&pm_);
 
     RapportMatch r;
     for (;;) {

@@ -54,6 +54,7 @@ public:
 private:
     ParamMoteur pm_;
     std::unique_ptr<Moteur> m_;
+    EtatMatch depart_;   // the state right after the set-up
 
     // Plays a round to its end; false when it was abandoned or cut short.
     bool jouer_round(RapportMatch& r, int& resultat);

@@ -6,7 +6,10 @@ void CETAT::initCETAT()
         e = false;
     etat[repos] = true;
     petat = repos;
-    fixerPrior(0);
+    Prior = 0;
+    // A fresh set starts the count again, so that a match's sums do not
+    // depend on the matches before it.
+    version = 0;
 }
 
 void CETAT::ajouter(ETAT e)

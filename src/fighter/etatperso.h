@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "../shell/somme.h"
+
 enum ETAT {
     repos = 0,     // standing idle
     donnecoup,     // an attack animation is running
@@ -48,6 +50,13 @@ public:
     void ajouter(ETAT e);
     void enlever(ETAT e);
     int SetPrior() const;
+    void Resumer(Somme& h) const
+    {
+        int64_t drapeaux = 0;
+        for (int e = 0; e < NB_ETATS; ++e)
+            drapeaux |= int64_t(etat[e]) << e;
+        h.ajouter({drapeaux, petat, Prior, version});
+    }
 };
 
 #endif

@@ -38,25 +38,6 @@ void Perso::NouveauRound()
     faitScrollerX = faitScrollerY = faitRalentir = 0;
 }
 
-void Perso::RemettreAZero(ParamJoueur p)
-{
-    bonusxp = 0;
-    Cvitdedeplacmt = donneesperso.vitesse;
-    Cvitdesaut = donneesperso.forcesaut;
-    Vie = donneesperso.PV;
-    dVie = donneesperso.PV;
-    Speencour = false;
-    nObj = 0;
-    faitTrembler = false;
-    faitScrollerX = faitScrollerY = faitRalentir = 0;
-    clav.init_combo(p);
-    tdVie = t;
-    status.initCETAT();
-    ai.initIA();
-    nbcoup = 0;
-    nbcoupsdonnes = 0;
-}
-
 int Perso::NewAnim(ParamLvl par)
 {
     if (ChAnim.EstVide() || !ChAnim.EstTimeImgFini(to, donneesperso.rapidite))
@@ -134,4 +115,24 @@ void Perso::DestroyPerso()
     BarreVie.DestroyBitmap();
     BarreVie2.DestroyBitmap();
     BarreMana.DestroyBitmap();
+}
+
+void Perso::Resumer(Somme& h) const
+{
+    ObjetAnim::Resumer(h);
+    clav.Resumer(h);
+    status.Resumer(h);
+    Obj.Resumer(h);
+    h.ajouter({nObj, Speencour, NCoupSpe, tps, faitTrembler, faitScrollerX, faitScrollerY, faitRalentir});
+    const DONNEES_PERSO& d = donneesperso;
+    h.ajouter({d.FOR, d.DEX, d.CON, d.INT, d.carac.experience, d.carac.niveau, d.vitesse, d.rapidite, d.forcesaut,
+               d.PV, d.ManaMax, d.ManaDebut, d.AutoMana, d.ManaTaunt, d.bonusdegats, d.bonusdegatsmagiques,
+               d.coefprotect, d.nbcoupspommes});
+    ai.Resumer(h);
+    h.ajouter({pers, bonusxp, Vie, Mana, nbcoupsdonnes, ModeEvolution, x_scr});
+    h.ajouter_reel(dVie);
+    h.ajouter({joueur, Cvitdedeplacmt, Cvitdesaut, Cvitdeplanmt, nbcoup, tdVie});
+    h.ajouter({info.Position, info.mana, info.b, info.adv.dist, info.adv.Position, info.adv.b});
+    info.status.Resumer(h);
+    info.adv.status.Resumer(h);
 }

@@ -74,9 +74,6 @@ public:
 
     // Core.
     void PersoVarInit(ParamJoueur p);
-    // The same for another match with everything already loaded: only the
-    // fighter's variables start again.
-    void RemettreAZero(ParamJoueur p);
     // What a new round ends of the last one: a move cut short by the
     // round-end poses (an attack, a special move and its slow motion, a
     // flying projectile). The state set itself carries over.
@@ -97,6 +94,8 @@ public:
     int GetVie() const { return static_cast<int>(dVie); }
     void SetMana(int a) { Mana = a; }
     void DestroyPerso();
+    // Every field of the fighter that a fight changes, its projectile's too.
+    void Resumer(Somme& h) const;
 
     // Moves.
     void avancer();

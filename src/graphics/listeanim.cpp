@@ -11,6 +11,15 @@ void ListeAnim::ajouter(ImgAnim img)
     ++nbelem;
 }
 
+int32_t ListeAnim::position() const
+{
+    const ItemImgAnim* n = premier;
+    for (int32_t i = 0; n && i < nbelem; ++i, n = n->suivant)
+        if (n == cour)
+            return i;
+    return -1;
+}
+
 ImgAnim ListeAnim::extraire() const
 {
     if (cour)

@@ -45,6 +45,10 @@ public:
     // ten ticks would remain.
     bool EstTimeImgFini(int32_t a, int32_t bonus) const;
 
+    // Where the cursor stands: the number of frames from the first, -1 when
+    // it has run off the end.
+    int32_t position() const;
+
 private:
     ItemImgAnim* dernier() const;
 };

@@ -158,3 +158,24 @@ void ObjetAnim::Destroy()
     slot_ = old_slot_ = 0;
     SetBitmap(nullptr);
 }
+
+namespace {
+
+// Which stored animation a playing one is: its slot, or -1.
+int64_t slot_de(const ListeAnim& l, const ListeAnim (&contenu)[60])
+{
+    for (int i = 0; i < 60; ++i)
+        if (contenu[i].premier == l.premier)
+            return i;
+    return -1;
+}
+
+}  // namespace
+
+void ObjetAnim::Resumer(Somme& h) const
+{
+    ObjetMvt::Resumer(h);
+    const int64_t image = !ObjBmp ? -1 : ChAnim.cour && ObjBmp == ChAnim.cour->cont.img ? 1 : 2;
+    h.ajouter({slot_de(ChAnim, CONTENU), ChAnim.position(), ChAnim.nbelem, slot_de(OldChAnim, CONTENU),
+               OldChAnim.position(), to, slot_, old_slot_, image});
+}

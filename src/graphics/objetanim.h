@@ -37,6 +37,10 @@ public:
     // The slot started in place of an empty one; -1 for none (slot 0).
     static int SlotDeRepli(int slot);
 
+    // The animation playing and the one put aside, as stored slots and
+    // cursor positions, and the picture on show as one of their frames.
+    void Resumer(Somme& h) const;
+
 protected:
     ListeAnim OldChAnim;
     char pathfile[LONGUEUR_CHEMIN] = {};

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "../shell/somme.h"
 #include "paramlvl.h"
 
 class ObjetGraph {
@@ -45,6 +46,10 @@ public:
     void AfficheEcran(BITMAP* dest) const;
     // As the whole 640 x 480 background.
     void AfficheFond(BITMAP* dest) const;
+
+    // Its place on the stage; the picture is summed by its owner, which
+    // knows which frame it is.
+    void Resumer(Somme& h) const { h.ajouter({dx, dy, hflip, x, y}); }
 
 protected:
     int32_t x = 0;

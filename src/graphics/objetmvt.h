@@ -31,6 +31,12 @@ public:
     int GetVy() const { return Vy; }
     void NewPos();
 
+    void Resumer(Somme& h) const
+    {
+        ObjetGraph::Resumer(h);
+        h.ajouter({Ax, Ay, Vx, Vy, MAXX, MAXY, time});
+    }
+
 protected:
     int32_t Vx = 0;
     int32_t Vy = 0;   // positive upward

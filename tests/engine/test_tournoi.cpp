@@ -4,6 +4,7 @@
 // one-sided.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "engine/simulateur.h"
@@ -27,6 +28,38 @@ struct Paire {
 class Tournoi : public ::testing::TestWithParam<Paire> {
 protected:
     DansLesDonnees donnees;
+};
+
+// A save at tick `debut` of the match, a restore `duree` ticks later if the
+// round is still the same, and the checksums of those ticks played twice.
+struct AllerRetour {
+    AllerRetour(SimulateurMatch& sim, int64_t debut_, int64_t duree) : debut(debut_)
+    {
+        Moteur& m = sim.moteur();
+        sim.script = [&sim, &m, this, duree](int64_t tick) {
+            if (tick == debut) {
+                etat = m.Sauver(&sim.parametres());
+                sauve = true;
+            } else if (sauve && !fait && tick == debut + duree) {
+                const bool meme_round = m.nbwinp1 + m.nbwinp2 == etat.nbwinp1 + etat.nbwinp2 && m.stimer <= etat.stimer;
+                if (meme_round) {
+                    m.Restaurer(etat, &sim.parametres());
+                    fait = true;
+                }
+            }
+            return true;
+        };
+        sim.apres_tick = [this, duree](int64_t tick, uint64_t somme) {
+            if (sauve && !fait && tick <= debut + duree)
+                premieres.push_back(somme);
+            else if (fait && rejouees.size() < premieres.size())
+                rejouees.push_back(somme);
+        };
+    }
+    int64_t debut;
+    EtatMatch etat;
+    bool sauve = false, fait = false;
+    std::vector<uint64_t> premieres, rejouees;
 };
 
 TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)
@@ -66,10 +99,21 @@ TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)
         EXPECT_GE(victoires[1] * 3, ZEF_MATCHES_PAR_PAIRE) << "side 1 wins " << victoires[1];
         EXPECT_GE(victoires[2] * 3, ZEF_MATCHES_PAR_PAIRE) << "side 2 wins " << victoires[2];
     }
-    sim.apres_tick = nullptr;
+    // Played again, each match is saved at a tick drawn at random, played
+    // on for two seconds, restored there and played on again: the two
+    // seconds repeat, and the match ends exactly as the first time.
     sim.dessiner = false;
-    for (unsigned graine = 1; graine <= ZEF_MATCHES_PAR_PAIRE; ++graine)
+    std::mt19937 alea(paire.p1 * 4 + paire.p2);
+    int allers_retours = 0;
+    for (unsigned graine = 1; graine <= ZEF_MATCHES_PAR_PAIRE; ++graine) {
+        AllerRetour ar(sim, 60 + alea() % 1800, 120);
         ASSERT_EQ(sim.jouer(graine).somme, sommes[graine - 1]) << "match " << graine;
+        if (ar.fait) {
+            EXPECT_EQ(ar.rejouees, ar.premieres) << "match " << graine << " restored at tick " << ar.debut;
+            ++allers_retours;
+        }
+    }
+    EXPECT_GT(allers_retours * 2, ZEF_MATCHES_PAR_PAIRE) << "most matches get their round trip";
 }
 
 std::vector<Paire> toutes_les_paires()
