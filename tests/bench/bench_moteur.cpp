@@ -79,3 +79,56 @@ void image_de_combat(benchmark::State& state)
 BENCHMARK(image_de_combat)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+namespace {
+
+// A round under way, 300 ticks in, for the snapshot figures.
+struct RoundEnCours {
+    RoundEnCours() : sim(cpu_contre_cpu())
+    {
+        Moteur& m = sim.moteur();
+        m.NewRound(&sim.parametres());
+        m.DebutRound(&sim.parametres(), 60);
+        for (int i = 0; i < 300; ++i)
+            m.TickCombat(&sim.parametres());
+    }
+    SimulateurMatch sim;
+};
+
+// Saving a match in progress and restoring it: what a rollback costs
+// before any tick is played again.
+void sauver_restaurer(benchmark::State& state)
+{
+    if (!dans_les_donnees()) {
+        state.SkipWithError("no generated fighters");
+        return;
+    }
+    RoundEnCours r;
+    Moteur& m = r.sim.moteur();
+    for (auto _ : state) {
+        EtatMatch e = m.Sauver(&r.sim.parametres());
+        m.Restaurer(e, &r.sim.parametres());
+        benchmark::DoNotOptimize(e);
+    }
+}
+BENCHMARK(sauver_restaurer)->Unit(benchmark::kMicrosecond);
+
+// Restoring a snapshot and playing 8 ticks again: a rollback of 8 frames.
+void rejouer_8_ticks(benchmark::State& state)
+{
+    if (!dans_les_donnees()) {
+        state.SkipWithError("no generated fighters");
+        return;
+    }
+    RoundEnCours r;
+    Moteur& m = r.sim.moteur();
+    const EtatMatch e = m.Sauver(&r.sim.parametres());
+    for (auto _ : state) {
+        m.Restaurer(e, &r.sim.parametres());
+        for (int i = 0; i < 8; ++i)
+            m.TickCombat(&r.sim.parametres());
+    }
+}
+BENCHMARK(rejouer_8_ticks)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
