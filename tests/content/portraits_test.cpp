@@ -15,8 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "bmp_writer.h"
 #include "bust.h"
+#include "common/bmp_writer.h"
+#include "file_reading.h"
 #include "ink.h"
 #include "portraits.h"
 #include "source.h"
@@ -42,23 +43,6 @@ bool masked(Rgb c) { return c == kMaskColour; }
 bool pinkish(Rgb c) { return !masked(c) && c.r >= 180 && c.b >= 180 && c.g <= 100; }
 
 double brightness(Rgb c) { return 0.3 * c.r + 0.59 * c.g + 0.11 * c.b; }
-
-// Reads a picture as the generator writes it: 24 bits a pixel, rows bottom-up, padded to 4 bytes.
-Image read_bmp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<std::uint8_t> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto u32 = [&](std::size_t at) { return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24; };
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || u32(14) != 40 || b[28] != 24) return {};
-    Image img(static_cast<int>(u32(18)), static_cast<int>(u32(22)));
-    const std::size_t stride = (img.width * 3 + 3) & ~3u;
-    if (b.size() < u32(10) + stride * img.height) return {};
-    for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x) {
-            const std::size_t at = u32(10) + (img.height - 1 - y) * stride + x * 3;
-            img.set(x, y, {b[at + 2], b[at + 1], b[at]});
-        }
-    return img;
-}
 
 class Portrait : public ::testing::TestWithParam<const char*> {
 protected:

@@ -20,10 +20,10 @@
 #include <unistd.h>
 
 #include "art_checks.h"
-#include "bmp_writer.h"
-#include "hud_art.h"
-#include "menu_art.h"
-#include "output.h"
+#include "common/bmp_writer.h"
+#include "common/output.h"
+#include "hud/hud_art.h"
+#include "menus/menu_art.h"
 #include "producers.h"
 
 namespace {

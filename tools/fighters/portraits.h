@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "image.h"
+#include "common/image.h"
 #include "source.h"
 
 constexpr int kPortraitWidth = 270, kPortraitHeight = 240;

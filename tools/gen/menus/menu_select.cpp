@@ -1,0 +1,282 @@
+// The fighter selection backdrop. The game draws over it: each player's
+// portrait (270 x 240 at (45, 25) and (325, 25)), the names under them at
+// row 270, statistics inside the portraits' lower corners, the four fighter
+// buttons (85 x 92) in a row from (56, 307) every 89 pixels, the small
+// logo at the top and a prompt at row 65. So the backdrop gives each player
+// a lit stage with a name bar under it, the buttons a tray with four
+// sockets, and says what to do where nothing is drawn over it.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "audio/synth.h"  // kPi
+#include "common/rng.h"
+#include "menus/menu_art.h"
+
+using namespace scenery;
+
+namespace menus {
+
+namespace {
+
+struct Side {
+    double x;           // the portrait's left edge
+    const char* tag;    // over the panel
+    const char* mark;   // the faint number in an empty panel
+    Colour accent, deep;
+    bool right;         // side 2: its statistics are right-aligned
+};
+
+constexpr double kPanelTop = 25, kPanelWidth = 270, kPanelHeight = 240;
+
+void backdrop(Canvas& canvas) {
+    cairo_t* cr = canvas.cr();
+    vertical_source(cr, 0, 480, {{0, hex(0x05061a)}, {0.55, hex(0x14143e)}, {0.8, hex(0x0c0c2a)}, {1, hex(0x040410)}});
+    cairo_paint(cr);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+    // Two spotlights from above, one for each player's colour.
+    for (const auto& [x, c] : {std::pair{180.0, style::kFire}, std::pair{460.0, style::kJade}}) {
+        polygon(cr, {x - 30, 0, x + 30, 0, x + 190, 480, x - 190, 480});
+        vertical_source(cr, 0, 480, {{0, c, 0.18}, {1, c, 0.0}});
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    // A floor of light lines receding under the tray.
+    for (int i = 0; i < 9; ++i) {
+        const double y = 406 + std::pow(i / 8.0, 1.6) * 74;
+        set(cr, style::kSteelLight, 0.05 + 0.05 * i / 8.0);
+        rect(cr, 0, std::round(y), 640, 1);
+        cairo_fill(cr);
+    }
+    for (int i = -8; i <= 8; ++i) {
+        set(cr, style::kSteelLight, 0.06);
+        cairo_move_to(cr, 320 + i * 12, 406);
+        cairo_line_to(cr, 320 + i * 90, 480);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+    grain(canvas, 0, 0, 640, 480, 0.015, 9);
+}
+
+void panel(Canvas& canvas, const style::Fonts& fonts, const Side& s) {
+    cairo_t* cr = canvas.cr();
+    const double x = s.x, y = kPanelTop, w = kPanelWidth, h = kPanelHeight;
+
+    // A coloured glow around the frame.
+    Canvas halo(640, 480);
+    rect(halo.cr(), x - 2, y - 2, w + 4, h + 4);
+    set(halo.cr(), s.accent, 0.9);
+    cairo_set_line_width(halo.cr(), 6);
+    cairo_stroke(halo.cr());
+    halo.blur(9);
+    canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.7);
+
+    // The stage inside: a warm or cool light behind the fighter, darker
+    // towards the corner where the statistics are printed.
+    rect(cr, x, y, w, h);
+    radial_source(cr, x + w / 2, y + h * 0.55, w * 0.75,
+                  {{0, mix(s.deep, style::kWhite, 0.12)}, {0.55, s.deep * 0.55}, {1, hex(0x05061a)}});
+    cairo_fill(cr);
+    cairo_save(cr);
+    rect(cr, x, y, w, h);
+    cairo_clip(cr);
+    for (int i = 0; i < 16; ++i) {
+        const double a = kPi * (1.05 + i / 15.0 * 0.9);
+        cairo_move_to(cr, x + w / 2, y + h * 0.9);
+        cairo_line_to(cr, x + w / 2 + std::cos(a - 0.03) * 400, y + h * 0.9 + std::sin(a - 0.03) * 400);
+        cairo_line_to(cr, x + w / 2 + std::cos(a + 0.03) * 400, y + h * 0.9 + std::sin(a + 0.03) * 400);
+        cairo_close_path(cr);
+        set(cr, s.accent, 0.05);
+        cairo_fill(cr);
+    }
+    // The faint number of the side, waiting for a fighter.
+    style::Lettering mark;
+    mark.top = mark.middle = s.accent;
+    mark.horizon = 1;
+    mark.rim_width = 0;
+    mark.bevel = 0;
+    mark.slant = 0.1;
+    Canvas ghost(640, 480);
+    const style::Placed m = style::place_text(ghost, fonts.black, s.mark, 120, 4, x + w / 2, y + 50, 0.1);
+    style::draw_lettering(ghost, m, mark);
+    canvas.paint(ghost, CAIRO_OPERATOR_OVER, 0.1);
+    // Shade the lower corner where the statistics are printed, fading out
+    // upwards and towards the middle.
+    const double stats_x = s.right ? x + w - 170 : x;
+    cairo_pattern_t* fade = cairo_pattern_create_linear(0, y + 120, 0, y + 175);
+    cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 0);
+    cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 1);
+    horizontal_source(cr, stats_x, stats_x + 170,
+                      {{0, {0, 0, 0}, s.right ? 0.0 : 0.55}, {1, {0, 0, 0}, s.right ? 0.55 : 0.0}});
+    cairo_save(cr);
+    rect(cr, stats_x, y + 120, 170, h - 120);
+    cairo_clip(cr);
+    cairo_mask(cr, fade);
+    cairo_restore(cr);
+    cairo_pattern_destroy(fade);
+    vertical_source(cr, y + h - 60, y + h, {{0, {0, 0, 0}, 0}, {1, {0, 0, 0}, 0.45}});
+    rect(cr, x, y + h - 60, w, 60);
+    cairo_fill(cr);
+    cairo_restore(cr);
+
+    // The frame: dark, then the player's colour, then a thin light line.
+    rect(cr, x - 3.5, y - 3.5, w + 7, h + 7);
+    set(cr, style::kInk);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    rect(cr, x - 1, y - 1, w + 2, h + 2);
+    set(cr, s.accent);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    rect(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+    set(cr, style::kWhite, 0.35);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    // Brackets on the outer corners (the panels' inner sides nearly touch).
+    set(cr, mix(s.accent, style::kWhite, 0.4));
+    cairo_set_line_width(cr, 3);
+    {
+        const double cx = s.right ? x + w + 6 : x - 6;
+        for (const double cy : {y - 6.0, y + h + 6}) {
+            const double dx = cx < x ? 18 : -18, dy = cy < y ? 18 : -18;
+            cairo_move_to(cr, cx + dx, cy);
+            cairo_line_to(cr, cx, cy);
+            cairo_line_to(cr, cx, cy + dy);
+            cairo_stroke(cr);
+        }
+    }
+
+    // The name bar under the portrait (the game writes the name at row 270).
+    const double by = 271, bh = 30;
+    style::blade_path(cr, x - 4, by, w + 8, bh, 0, 6);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    style::blade_path(cr, x - 2, by + 2, w + 4, bh - 4, 0, 5);
+    horizontal_source(
+        cr, x, x + w,
+        {{0, s.right ? hex(0x0c1030) : s.deep}, {0.5, hex(0x141a44)}, {1, s.right ? s.deep : hex(0x0c1030)}});
+    cairo_fill(cr);
+    set(cr, s.accent);
+    rect(cr, x - 2, by + bh - 4, w + 4, 2);
+    cairo_fill(cr);
+
+    // The tag above the panel, at its outer corner.
+    style::Lettering tag = style::gold_look(12);
+    tag.line_width = 0;
+    tag.rim_width = 1.3;
+    tag.shadow_dx = tag.shadow_dy = 1;
+    tag.bevel = 0;
+    tag.slant = 0.1;
+    style::Placed t = style::place_text(canvas, fonts.bold, s.tag, 11, 2, 0, 6, tag.slant);
+    const style::Span span = style::ink_span(t, tag);
+    const double tw = span.right - span.left + 22;
+    const double tx = s.right ? x + w - tw : x;
+    style::blade_path(cr, tx, 2, tw, 19, 6, 0);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    style::blade_path(cr, tx + 1.5, 3.5, tw - 3, 16, 5, 0);
+    vertical_source(cr, 3, 20,
+                    {{0, mix(s.accent, style::kWhite, 0.2)}, {0.5, s.accent}, {0.55, s.deep}, {1, s.deep * 0.6}});
+    cairo_fill(cr);
+    t.x += tx + 11 - span.left;
+    tag.top = style::kWhite;
+    tag.middle = style::kWhite;
+    tag.low = style::kGoldLight;
+    tag.bottom = style::kWhite;
+    style::draw_lettering(canvas, t, tag);
+}
+
+// The tray of fighter buttons: four dark sockets where the game draws them.
+void tray(Canvas& canvas) {
+    cairo_t* cr = canvas.cr();
+    const double x = 44, y = 303, w = 376, h = 102;
+    style::blade_path(cr, x, y, w, h, 0, 8);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    style::blade_path(cr, x + 2, y + 2, w - 4, h - 4, 0, 7);
+    vertical_source(cr, y, y + h, {{0, hex(0x2a3264)}, {0.1, hex(0x161c44)}, {1, hex(0x0a0c26)}});
+    cairo_fill(cr);
+    horizontal_source(cr, x, x + w, {{0, style::kFire}, {0.5, style::kGold}, {1, style::kJade}});
+    rect(cr, x + 8, y + 2, w - 16, 1.5);
+    cairo_fill(cr);
+    for (int i = 0; i < 4; ++i) {
+        const double sx = 56 + 89 * i - 2, sy = 305, sh = 96;
+        rect(cr, sx, sy, 89, sh);
+        vertical_source(cr, sy, sy + sh, {{0, hex(0x03040e)}, {1, hex(0x101436)}});
+        cairo_fill(cr);
+        rect(cr, sx + 0.5, sy + 0.5, 88, sh - 1);
+        set(cr, style::kSteel, 0.8);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+}
+
+// A "versus" seal beside the tray, speed lines running out of it.
+void versus_seal(Canvas& canvas, const style::Fonts& fonts) {
+    cairo_t* cr = canvas.cr();
+    const double cx = 520, cy = 354, r = 33;
+    for (int i = 0; i < 5; ++i) {
+        const double y = cy - 16 + i * 8, len = 58 - std::abs(i - 2) * 14;
+        horizontal_source(cr, cx - r - len, cx - r, {{0, style::kFire, 0}, {1, style::kFire, 0.8}});
+        rect(cr, cx - r - len, y, len, 1.5);
+        cairo_fill(cr);
+        horizontal_source(cr, cx + r, cx + r + len, {{0, style::kJade, 0.8}, {1, style::kJade, 0}});
+        rect(cr, cx + r, y, len, 1.5);
+        cairo_fill(cr);
+    }
+    Canvas halo(640, 480);
+    cairo_arc(halo.cr(), cx, cy, r, 0, 2 * kPi);
+    set(halo.cr(), style::kFire);
+    cairo_fill(halo.cr());
+    halo.blur(12);
+    canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.6);
+    cairo_arc(cr, cx, cy, r + 3, 0, 2 * kPi);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    linear_source(cr, cx - r, cy - r, cx + r, cy + r,
+                  {{0, style::kGoldLight}, {0.5, style::kGold}, {1, style::kGoldDeep}});
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r - 4, 0, 2 * kPi);
+    radial_source(cr, cx, cy - 8, r, {{0, hex(0x8a1a14)}, {0.7, hex(0x3a0810)}, {1, hex(0x1a040a)}});
+    cairo_fill(cr);
+    style::Lettering look = style::fire_look(26);
+    look.slant = 0.14;
+    const style::Placed vs = style::place_text(canvas, fonts.black, "VS", 26, 0, cx, cy - 14, 0.14);
+    style::draw_lettering(canvas, vs, look);
+}
+
+void call_to_action(Canvas& canvas, const style::Fonts& fonts) {
+    style::Lettering big = style::chrome_look(20);
+    big.slant = 0.1;
+    const style::Placed a =
+        style::place_text(canvas, fonts.black, "CHOISISSEZ VOTRE COMBATTANT", 20, 1.5, 320, 415, big.slant);
+    style::draw_lettering(canvas, a, big);
+
+    style::Lettering note;
+    note.top = note.middle = hex(0xaab6e0);
+    note.horizon = 1;
+    note.rim_width = 0;
+    note.bevel = 0;
+    note.shadow_dx = note.shadow_dy = 1;
+    const style::Placed n = style::place_text(
+        canvas, fonts.sans, "le joueur 1 choisit d'abord, puis le joueur 2  —  Échap pour annuler", 8, 0.4, 320, 454);
+    style::draw_lettering(canvas, n, note);
+}
+
+}  // namespace
+
+Image draw_select_screen(const style::Fonts& fonts) {
+    Canvas canvas(640, 480);
+    backdrop(canvas);
+    panel(canvas, fonts, {45, "JOUEUR 1", "1P", style::kFire, hex(0x6a1e10), false});
+    panel(canvas, fonts, {325, "JOUEUR 2", "2P", style::kJade, hex(0x0a4a3a), true});
+    tray(canvas);
+    versus_seal(canvas, fonts);
+    call_to_action(canvas, fonts);
+    return style::to_opaque(canvas);
+}
+
+}  // namespace menus
