@@ -306,5 +306,4 @@ Image draw_logo(const FontTable& fonts) {
 
 void produce_intro_screens(Context& ctx) {
     ctx.out.write_bmp("graphics/logo.bmp", draw_logo(ctx.fonts));
-    ctx.out.write_bmp("graphics/blackscreen.bmp", Image(640, 480, {0, 0, 0}));
 }

@@ -132,14 +132,15 @@ void produce_menu_screens(Context& ctx) {
     ctx.out.write_bmp("graphics/curseur.bmp", draw_cursor());
 
     const Image title = draw_title_screen(fonts), options = draw_options_screen(fonts),
-                select = draw_select_screen(fonts), credits = draw_credits_screen();
-    const Image credits_text = draw_credits_text(
-        fonts, parse_credits(read_text_file(ctx.content_dir / "menus/credits.txt"), "menus/credits.txt"));
+                select = draw_select_screen(fonts);
+    const auto credit_lines = parse_credits(read_text_file(ctx.content_dir / "menus/credits.txt"), "menus/credits.txt");
+    const Image credits = draw_credits_screen(fonts, credit_lines), credits_text = draw_credits_text(fonts, credit_lines);
     ctx.out.write_bmp("graphics/main.bmp", title);
     ctx.out.write_bmp("graphics/options.bmp", options);
     ctx.out.write_bmp("graphics/selectperso2.bmp", select);
     ctx.out.write_bmp("graphics/logo1.bmp", draw_small_logo(fonts));
     ctx.out.write_bmp("graphics/credits.bmp", credits);
+    ctx.out.write_bmp("graphics/blackscreen.bmp", draw_dialogue_screen());
     ctx.out.write_bmp("graphics/txtcredits.bmp", credits_text);
     if (ctx.out.preview_dir()) write_previews(ctx, fonts, title, options, select, credits, credits_text);
 }

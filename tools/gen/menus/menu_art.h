@@ -67,7 +67,8 @@ Image draw_cursor();
 Image draw_title_screen(const style::Fonts& fonts);
 Image draw_options_screen(const style::Fonts& fonts);
 Image draw_select_screen(const style::Fonts& fonts);
-Image draw_credits_screen();
+// The story's dialogues and end screens (graphics/blackscreen.bmp).
+Image draw_dialogue_screen();
 
 // The game's name as a small masked logo for the selection screen.
 constexpr int kSmallLogoWidth = 176, kSmallLogoHeight = 50;
@@ -89,8 +90,13 @@ struct CreditLine {
 };
 // Throws, naming the file and line, on an unknown [tag] or an empty tagged line.
 std::vector<CreditLine> parse_credits(std::string_view text, const std::string& source_name);
-constexpr int kCreditsWidth = 500;
+// The rising picture is as wide as the screen; its two columns leave the
+// middle [left, right) clear for the game's footer.
+constexpr int kCreditsWidth = 640, kCreditsClearLeft = 160, kCreditsClearRight = 480;
+constexpr int kCreditsColumnWidth = kCreditsClearLeft - 8;
 Image draw_credits_text(const style::Fonts& fonts, const std::vector<CreditLine>& lines);
+// The screen behind, with the game's name (the [title] and [subtitle] lines).
+Image draw_credits_screen(const style::Fonts& fonts, const std::vector<CreditLine>& lines);
 
 }  // namespace menus
 

@@ -1,10 +1,12 @@
 // The fighter selection backdrop. The game draws over it: each player's
-// portrait (270 x 240 at (45, 25) and (325, 25)), the names under them at
-// row 270, statistics inside the portraits' lower corners, the four fighter
-// buttons (85 x 92) in a row from (56, 307) every 89 pixels, the small
-// logo at the top and a prompt at row 65. So the backdrop gives each player
-// a lit stage with a name bar under it, the buttons a tray with four
-// sockets, and says what to do where nothing is drawn over it.
+// portrait (270 x 240 at (45, 25) and (325, 25), a close-up band on its
+// rows 73 to 140), the names under them at row 270, statistics in the
+// panels' lower corners (from row 170), the four fighter buttons (85 x 92)
+// in a row from (56, 307) every 89 pixels, the small logo at the top and a
+// prompt at row 65 (menus/screen_texts.h). So the backdrop gives each
+// player a panel with a lit slot for the portrait's band, a quiet corner
+// for the statistics and a name bar, the prompt a plate, the buttons a
+// tray with four sockets.
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +15,7 @@
 #include "audio/synth.h"  // kPi
 #include "common/rng.h"
 #include "menus/menu_art.h"
+#include "menus/screen_texts.h"
 
 using namespace scenery;
 
@@ -73,25 +76,30 @@ void panel(Canvas& canvas, const style::Fonts& fonts, const Side& s) {
     halo.blur(9);
     canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.7);
 
-    // The stage inside: a warm or cool light behind the fighter, darker
-    // towards the corner where the statistics are printed.
+    // Inside, a quiet gradient of the player's colour: the prompt crosses
+    // its top and the statistics sit in its lower corner, on nothing else.
     rect(cr, x, y, w, h);
-    radial_source(cr, x + w / 2, y + h * 0.55, w * 0.75,
-                  {{0, mix(s.deep, style::kWhite, 0.12)}, {0.55, s.deep * 0.55}, {1, hex(0x05061a)}});
+    vertical_source(cr, y, y + h, {{0, s.deep * 0.5}, {0.45, s.deep * 0.3}, {1, hex(0x06071c)}});
     cairo_fill(cr);
+    // The slot where the portrait's close-up band comes: lit from behind,
+    // with rays and the side's faint number while it waits for a fighter.
+    const double band_top = y + kPortraitBandTop, band_h = kPortraitBandBottom - kPortraitBandTop;
     cairo_save(cr);
-    rect(cr, x, y, w, h);
+    rect(cr, x, band_top, w, band_h);
     cairo_clip(cr);
+    radial_source(cr, x + w / 2, band_top + band_h / 2, w * 0.6,
+                  {{0, mix(s.deep, style::kWhite, 0.15)}, {0.6, s.deep * 0.6}, {1, hex(0x05061a)}});
+    cairo_paint(cr);
     for (int i = 0; i < 16; ++i) {
         const double a = kPi * (1.05 + i / 15.0 * 0.9);
-        cairo_move_to(cr, x + w / 2, y + h * 0.9);
-        cairo_line_to(cr, x + w / 2 + std::cos(a - 0.03) * 400, y + h * 0.9 + std::sin(a - 0.03) * 400);
-        cairo_line_to(cr, x + w / 2 + std::cos(a + 0.03) * 400, y + h * 0.9 + std::sin(a + 0.03) * 400);
+        const double cx = x + w / 2, cy = band_top + band_h + 30;
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, cx + std::cos(a - 0.03) * 300, cy + std::sin(a - 0.03) * 300);
+        cairo_line_to(cr, cx + std::cos(a + 0.03) * 300, cy + std::sin(a + 0.03) * 300);
         cairo_close_path(cr);
-        set(cr, s.accent, 0.05);
+        set(cr, s.accent, 0.07);
         cairo_fill(cr);
     }
-    // The faint number of the side, waiting for a fighter.
     style::Lettering mark;
     mark.top = mark.middle = s.accent;
     mark.horizon = 1;
@@ -99,27 +107,25 @@ void panel(Canvas& canvas, const style::Fonts& fonts, const Side& s) {
     mark.bevel = 0;
     mark.slant = 0.1;
     Canvas ghost(640, 480);
-    const style::Placed m = style::place_text(ghost, fonts.black, s.mark, 120, 4, x + w / 2, y + 50, 0.1);
+    const style::Placed m = style::place_text(ghost, fonts.black, s.mark, 48, 4, x + w / 2, band_top + 10, 0.1);
     style::draw_lettering(ghost, m, mark);
-    canvas.paint(ghost, CAIRO_OPERATOR_OVER, 0.1);
-    // Shade the lower corner where the statistics are printed, fading out
-    // upwards and towards the middle.
-    const double stats_x = s.right ? x + w - 170 : x;
-    cairo_pattern_t* fade = cairo_pattern_create_linear(0, y + 120, 0, y + 175);
-    cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 0);
-    cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 1);
-    horizontal_source(cr, stats_x, stats_x + 170,
-                      {{0, {0, 0, 0}, s.right ? 0.0 : 0.55}, {1, {0, 0, 0}, s.right ? 0.55 : 0.0}});
-    cairo_save(cr);
-    rect(cr, stats_x, y + 120, 170, h - 120);
-    cairo_clip(cr);
-    cairo_mask(cr, fade);
+    canvas.paint(ghost, CAIRO_OPERATOR_OVER, 0.16);
     cairo_restore(cr);
-    cairo_pattern_destroy(fade);
-    vertical_source(cr, y + h - 60, y + h, {{0, {0, 0, 0}, 0}, {1, {0, 0, 0}, 0.45}});
-    rect(cr, x, y + h - 60, w, 60);
-    cairo_fill(cr);
-    cairo_restore(cr);
+    for (const double ry : {band_top - 2, band_top + band_h}) {
+        horizontal_source(cr, x, x + w, {{0, s.accent, 0.1}, {0.5, s.accent, 0.8}, {1, s.accent, 0.1}});
+        rect(cr, x, ry, w, 2);
+        cairo_fill(cr);
+    }
+    // A darker plate under the statistics, in the corner on the player's
+    // side, soft at its inner edges.
+    {
+        const double pw = 150, top = band_top + band_h + 4, px = s.right ? x + w - pw : x;
+        horizontal_source(cr, px, px + pw,
+                          {{0, {0, 0, 0}, s.right ? 0.0 : 0.4}, {0.35, {0, 0, 0}, 0.4}, {0.65, {0, 0, 0}, 0.4},
+                           {1, {0, 0, 0}, s.right ? 0.4 : 0.0}});
+        rect(cr, px, top, pw, y + h - top);
+        cairo_fill(cr);
+    }
 
     // The frame: dark, then the player's colour, then a thin light line.
     rect(cr, x - 3.5, y - 3.5, w + 7, h + 7);
@@ -148,15 +154,16 @@ void panel(Canvas& canvas, const style::Fonts& fonts, const Side& s) {
         }
     }
 
-    // The name bar under the portrait (the game writes the name at row 270).
-    const double by = 271, bh = 30;
+    // The name bar under the panel, over the foot of its frame (the game
+    // writes the name from row 270): even inside, its edges clear of the name.
+    const double by = 265, bh = 35;
     style::blade_path(cr, x - 4, by, w + 8, bh, 0, 6);
     set(cr, style::kInk);
     cairo_fill(cr);
     style::blade_path(cr, x - 2, by + 2, w + 4, bh - 4, 0, 5);
-    horizontal_source(
-        cr, x, x + w,
-        {{0, s.right ? hex(0x0c1030) : s.deep}, {0.5, hex(0x141a44)}, {1, s.right ? s.deep : hex(0x0c1030)}});
+    horizontal_source(cr, x, x + w,
+                      {{0, s.right ? hex(0x0c1030) : s.deep * 0.6}, {0.5, hex(0x101438)},
+                       {1, s.right ? s.deep * 0.6 : hex(0x0c1030)}});
     cairo_fill(cr);
     set(cr, s.accent);
     rect(cr, x - 2, by + bh - 4, w + 4, 2);
@@ -248,6 +255,22 @@ void versus_seal(Canvas& canvas, const style::Fonts& fonts) {
     style::draw_lettering(canvas, vs, look);
 }
 
+// The plate the game's prompt ("pressez une touche pour continuer", row 65)
+// is printed on once both fighters are chosen, across the panels' inner edges.
+void prompt_plate(Canvas& canvas) {
+    cairo_t* cr = canvas.cr();
+    const double w = 236, h = 26, x = 320 - w / 2, y = 61;
+    style::blade_path(cr, x - 2, y - 2, w + 4, h + 4, 0, 8);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    style::blade_path(cr, x, y, w, h, 0, 7);
+    vertical_source(cr, y, y + h, {{0, hex(0x1a1f4a)}, {1, hex(0x0c0f2a)}});
+    cairo_fill(cr);
+    horizontal_source(cr, x, x + w, {{0, style::kFire}, {0.5, style::kGold}, {1, style::kJade}});
+    rect(cr, x + 8, y + h - 1.5, w - 16, 1.5);
+    cairo_fill(cr);
+}
+
 void call_to_action(Canvas& canvas, const style::Fonts& fonts) {
     style::Lettering big = style::chrome_look(20);
     big.slant = 0.1;
@@ -273,6 +296,7 @@ Image draw_select_screen(const style::Fonts& fonts) {
     backdrop(canvas);
     panel(canvas, fonts, {45, "JOUEUR 1", "1P", style::kFire, hex(0x6a1e10), false});
     panel(canvas, fonts, {325, "JOUEUR 2", "2P", style::kJade, hex(0x0a4a3a), true});
+    prompt_plate(canvas);
     tray(canvas);
     versus_seal(canvas, fonts);
     call_to_action(canvas, fonts);
