@@ -86,7 +86,7 @@ TEST(MenuArt, BackgroundsFillTheScreenWithoutTheMaskColour) {
                    {"options", menus::draw_options_screen(art::style_fonts())},
                    {"selection", menus::draw_select_screen(art::style_fonts())},
                    {"credits", menus::draw_credits_screen(art::style_fonts(), {{menus::CreditLine::Title, "TITRE"}})},
-                   {"dialogue", menus::draw_dialogue_screen()}};
+                   {"dialogue", menus::draw_dialogue_screen(art::style_fonts())}};
     for (const auto& s : screens) {
         EXPECT_EQ(s.image.width, 640) << s.what;
         EXPECT_EQ(s.image.height, 480) << s.what;

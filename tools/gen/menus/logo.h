@@ -1,5 +1,5 @@
 #pragma once
-// The studio logo and the black screen the game's intro fades it over.
+// The studio logo the game's intro fades in over a black screen.
 
 #include "common/fonts.h"
 #include "common/image.h"

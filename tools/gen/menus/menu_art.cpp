@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "audio/synth.h"  // kPi
 #include "common/output.h"
 #include "menus/menu_art.h"
 #include "producers.h"
@@ -120,6 +121,41 @@ void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title,
 
 }  // namespace
 
+void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r) {
+    using namespace scenery;
+    cairo_t* cr = canvas.cr();
+    const double k = r / 33;  // drawn first at radius 33
+    for (int i = 0; i < 5; ++i) {
+        const double y = cy + (i * 8 - 16) * k, len = (58 - std::abs(i - 2) * 14) * k;
+        horizontal_source(cr, cx - r - len, cx - r, {{0, style::kFire, 0}, {1, style::kFire, 0.8}});
+        rect(cr, cx - r - len, y, len, 1.5);
+        cairo_fill(cr);
+        horizontal_source(cr, cx + r, cx + r + len, {{0, style::kJade, 0.8}, {1, style::kJade, 0}});
+        rect(cr, cx + r, y, len, 1.5);
+        cairo_fill(cr);
+    }
+    Canvas halo(640, 480);
+    cairo_arc(halo.cr(), cx, cy, r, 0, 2 * kPi);
+    set(halo.cr(), style::kFire);
+    cairo_fill(halo.cr());
+    halo.blur(12 * k);
+    canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.6);
+    cairo_arc(cr, cx, cy, r + 3, 0, 2 * kPi);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    linear_source(cr, cx - r, cy - r, cx + r, cy + r,
+                  {{0, style::kGoldLight}, {0.5, style::kGold}, {1, style::kGoldDeep}});
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r - 4, 0, 2 * kPi);
+    radial_source(cr, cx, cy - 8 * k, r, {{0, hex(0x8a1a14)}, {0.7, hex(0x3a0810)}, {1, hex(0x1a040a)}});
+    cairo_fill(cr);
+    style::Lettering look = style::fire_look(26 * k);
+    look.slant = 0.14;
+    const style::Placed vs = style::place_text(canvas, fonts.black, "VS", 26 * k, 0, cx, cy - 14 * k, 0.14);
+    style::draw_lettering(canvas, vs, look);
+}
+
 }  // namespace menus
 
 void produce_menu_screens(Context& ctx) {
@@ -140,7 +176,7 @@ void produce_menu_screens(Context& ctx) {
     ctx.out.write_bmp("graphics/selectperso2.bmp", select);
     ctx.out.write_bmp("graphics/logo1.bmp", draw_small_logo(fonts));
     ctx.out.write_bmp("graphics/credits.bmp", credits);
-    ctx.out.write_bmp("graphics/blackscreen.bmp", draw_dialogue_screen());
+    ctx.out.write_bmp("graphics/blackscreen.bmp", draw_dialogue_screen(fonts));
     ctx.out.write_bmp("graphics/txtcredits.bmp", credits_text);
     if (ctx.out.preview_dir()) write_previews(ctx, fonts, title, options, select, credits, credits_text);
 }

@@ -68,7 +68,9 @@ Image draw_title_screen(const style::Fonts& fonts);
 Image draw_options_screen(const style::Fonts& fonts);
 Image draw_select_screen(const style::Fonts& fonts);
 // The story's dialogues and end screens (graphics/blackscreen.bmp).
-Image draw_dialogue_screen();
+Image draw_dialogue_screen(const style::Fonts& fonts);
+// A "versus" seal of radius r, speed lines running out of it on both sides.
+void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r);
 
 // The game's name as a small masked logo for the selection screen.
 constexpr int kSmallLogoWidth = 176, kSmallLogoHeight = 50;

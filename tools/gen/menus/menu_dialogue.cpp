@@ -6,7 +6,8 @@
 // opponent's level at the right of row 419; a prompt at row 465; the end
 // screens' large lines around the middle (menus/screen_texts.h). So it is a
 // quiet night with a ribbon for each taunt, a lit slot for each portrait
-// band and a plate for the statistics, all in flat, soft colour.
+// band, a plate for the statistics and the versus seal where nothing is
+// printed, all in flat, soft colour.
 
 #include "menus/menu_art.h"
 #include "menus/screen_texts.h"
@@ -48,7 +49,7 @@ void slot(Canvas& canvas, double x, double y, Colour accent, Colour deep) {
 
 }  // namespace
 
-Image draw_dialogue_screen() {
+Image draw_dialogue_screen(const style::Fonts& fonts) {
     Canvas canvas(640, 480);
     cairo_t* cr = canvas.cr();
     vertical_source(cr, 0, 480, {{0, hex(0x07081e)}, {0.5, hex(0x101238)}, {1, hex(0x05060f)}});
@@ -69,6 +70,8 @@ Image draw_dialogue_screen() {
     horizontal_source(cr, 40, 200, {{0, {0, 0, 0}, 0.45}, {0.6, {0, 0, 0}, 0.45}, {1, {0, 0, 0}, 0}});
     rect(cr, 40, 164, 160, 110);
     cairo_fill(cr);
+    // Between the two portraits, clear of every text: the versus seal.
+    versus_seal(canvas, fonts, 470, 180, 34);
     // A band along the foot for the prompt.
     vertical_source(cr, 452, 480, {{0, hex(0x020208), 0}, {0.4, hex(0x020208), 0.8}, {1, hex(0x020208), 0.9}});
     rect(cr, 0, 452, 640, 28);

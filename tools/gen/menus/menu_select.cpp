@@ -220,41 +220,6 @@ void tray(Canvas& canvas) {
     }
 }
 
-// A "versus" seal beside the tray, speed lines running out of it.
-void versus_seal(Canvas& canvas, const style::Fonts& fonts) {
-    cairo_t* cr = canvas.cr();
-    const double cx = 520, cy = 354, r = 33;
-    for (int i = 0; i < 5; ++i) {
-        const double y = cy - 16 + i * 8, len = 58 - std::abs(i - 2) * 14;
-        horizontal_source(cr, cx - r - len, cx - r, {{0, style::kFire, 0}, {1, style::kFire, 0.8}});
-        rect(cr, cx - r - len, y, len, 1.5);
-        cairo_fill(cr);
-        horizontal_source(cr, cx + r, cx + r + len, {{0, style::kJade, 0.8}, {1, style::kJade, 0}});
-        rect(cr, cx + r, y, len, 1.5);
-        cairo_fill(cr);
-    }
-    Canvas halo(640, 480);
-    cairo_arc(halo.cr(), cx, cy, r, 0, 2 * kPi);
-    set(halo.cr(), style::kFire);
-    cairo_fill(halo.cr());
-    halo.blur(12);
-    canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.6);
-    cairo_arc(cr, cx, cy, r + 3, 0, 2 * kPi);
-    set(cr, style::kInk);
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    linear_source(cr, cx - r, cy - r, cx + r, cy + r,
-                  {{0, style::kGoldLight}, {0.5, style::kGold}, {1, style::kGoldDeep}});
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r - 4, 0, 2 * kPi);
-    radial_source(cr, cx, cy - 8, r, {{0, hex(0x8a1a14)}, {0.7, hex(0x3a0810)}, {1, hex(0x1a040a)}});
-    cairo_fill(cr);
-    style::Lettering look = style::fire_look(26);
-    look.slant = 0.14;
-    const style::Placed vs = style::place_text(canvas, fonts.black, "VS", 26, 0, cx, cy - 14, 0.14);
-    style::draw_lettering(canvas, vs, look);
-}
-
 // The plate the game's prompt ("pressez une touche pour continuer", row 65)
 // is printed on once both fighters are chosen, across the panels' inner edges.
 void prompt_plate(Canvas& canvas) {
@@ -298,7 +263,7 @@ Image draw_select_screen(const style::Fonts& fonts) {
     panel(canvas, fonts, {325, "JOUEUR 2", "2P", style::kJade, hex(0x0a4a3a), true});
     prompt_plate(canvas);
     tray(canvas);
-    versus_seal(canvas, fonts);
+    versus_seal(canvas, fonts, 520, 354, 33);
     call_to_action(canvas, fonts);
     return style::to_opaque(canvas);
 }
