@@ -128,7 +128,7 @@ TEST(ScreenLayout, DialogueTauntsAndStatisticsStayOffThePortraits) {
             s.draw(picture(std::string(two) + "2.bmp"), 331, 183);
             const std::string pair = std::string(one) + " against " + two + ": ";
             for (const GameText& t : menus::dialogue_texts()) {
-                const bool green = t.what == "prompt";  // printed in green, darker than white
+                const bool green = t.what == "prompt" || t.what == "loading line";  // printed in green
                 expect_calm(s, menus::text_box(fonts(), t), pair + t.what, green ? 191 * 0.59 + 66 * 0.3 + 84 * 0.11 : 255);
             }
             for (const ScreenBox& b : menus::dialogue_plus_buttons())

@@ -99,10 +99,10 @@ void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title,
     game_text(screen, names, 28, "LE PANDA", 582, 270, 1, {255, 255, 255}, true);
     const char* stats[] = {"niveau 3", "FOR 10", "DEX 11", "VIG  9", "CON 10", "XP  42"};
     for (int i = 0; i < 6; ++i) {
-        game_text(screen, fonts.sans, 16, stats[i], 53, 170 + 17 * i, -1, {255, 255, 255}, true);
-        game_text(screen, fonts.sans, 16, stats[i], 582, 170 + 17 * i, 1, {255, 255, 255}, true);
+        game_text(screen, fonts.condensed, 16, stats[i], 53, 170 + 16 * i, -1, {255, 255, 255}, true);
+        game_text(screen, fonts.condensed, 16, stats[i], 582, 170 + 16 * i, 1, {255, 255, 255}, true);
     }
-    game_text(screen, fonts.sans, 16, "pressez une touche pour continuer", 320, 65, 0, {255, 255, 255}, true);
+    game_text(screen, fonts.condensed, 16, "pressez une touche pour continuer", 320, 65, 0, {255, 255, 255}, true);
     style::draw_sprite(screen, cursor, 260, 330);
     style::preview_screen(out, "select", screen);
     screen = select;

@@ -69,6 +69,7 @@ std::vector<GameText> dialogue_texts() {
         {"player 2's taunt", "spartan-bold", 22, kLongestTaunt, 320, 325, 0, false},
         {"opponent's level", "spartan-bold", 16, "niveau 12", 592, 419, 1, true},
         {"prompt", "spartan-bold", 16, "pressez une touche pour continuer..", 320, 465, 0, false},
+        {"loading line", "bebas-bold", 60, "CHARGEMENT..", 320, 360, 0, true},
     };
     add_stats(texts, "spartan-bold", 53, -1, "player 1's");
     return texts;

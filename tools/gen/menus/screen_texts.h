@@ -45,7 +45,10 @@ std::vector<GameText> selection_texts();
 std::vector<ScreenBox> selection_plus_buttons();
 // The credits screen's footer.
 std::vector<GameText> credits_texts();
-// The story's dialogue screen, with the longest taunt line on both sides.
+// The story's dialogue screen, with the longest taunt line on both sides
+// and the loading line it prints when a key is pressed. (The selection
+// screen prints its loading line for a second over the fighter buttons,
+// which the game draws: no picture of ours can calm that place.)
 std::vector<GameText> dialogue_texts();
 std::vector<ScreenBox> dialogue_plus_buttons();
 
