@@ -15,10 +15,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/output.h"
 #include "frames.h"
-#include "graphics/fichieranim.h"
 #include "generate.h"
-#include "output.h"
+#include "graphics/fichieranim.h"
 #include "render.h"
 #include "source.h"
 

@@ -25,13 +25,14 @@ photo options_choisies
 cliquer_sur graphics/retour0.bmp 39 422
 verifier "the options are saved" "$(grep -c -x -e j1_control=1 -e mode_evolution=1 "$jeu/zef.ini") == 2"
 
-# Credits: the text rises; a key comes back.
+# Credits: the text rises from below the screen (its first lines are small
+# ones in the side columns); a key comes back.
 cliquer_sur graphics/credits0.bmp 154 371
-sleep 1
-photo credits1
 sleep 2
+photo credits1
+sleep 4
 photo credits2
-verifier "the credits text rises" "$(ecart credits1 credits2) > 0.01"
+verifier "the credits text rises" "$(ecart credits1 credits2 160x200+0+280) > 0.01"
 touche space
 sleep 1
 photo titre2

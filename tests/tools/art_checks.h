@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <string>
 
-#include "fonts.h"
-#include "image.h"
-#include "menu_style.h"
+#include "common/fonts.h"
+#include "common/image.h"
+#include "menus/menu_style.h"
 
 namespace art {
 

@@ -9,15 +9,15 @@
 #include <set>
 
 #include "art_checks.h"
-#include "buttons.h"
-#include "canvas.h"
-#include "fonts.h"
-#include "jingle.h"
-#include "logo.h"
-#include "music.h"
-#include "output.h"
-#include "sounds_menu.h"
-#include "synth.h"
+#include "audio/synth.h"
+#include "common/canvas.h"
+#include "common/fonts.h"
+#include "common/output.h"
+#include "menus/buttons.h"
+#include "menus/logo.h"
+#include "music/music.h"
+#include "sounds/jingle.h"
+#include "sounds/sounds_menu.h"
 
 namespace {
 

@@ -17,15 +17,16 @@
 #include <set>
 #include <sstream>
 
-#include "fight_announcer.h"
-#include "fight_music.h"
-#include "fight_sounds.h"
-#include "fight_voice.h"
-#include "music.h"
-#include "output.h"
+#include "audio/synth.h"
+#include "file_reading.h"
+#include "common/output.h"
+#include "music/fight_music.h"
+#include "music/music.h"
 #include "producers.h"
 #include "sound_checks.h"
-#include "synth.h"
+#include "sounds/fight_announcer.h"
+#include "sounds/fight_sounds.h"
+#include "sounds/fight_voice.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -33,48 +34,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kContent = ZEFGEN_CONTENT_DIR;
-
-// A WAV file read back the way a loader would: the header checked field by
-// field, the samples as floats (channels interleaved).
-struct Wav {
-    int channels = 0, rate = 0, bits = 0;
-    std::vector<float> samples;
-    double seconds() const { return static_cast<double>(samples.size()) / channels / rate; }
-    std::vector<float> mono() const {
-        std::vector<float> m(samples.size() / channels);
-        for (std::size_t i = 0; i < m.size(); ++i) {
-            double sum = 0;
-            for (int c = 0; c < channels; ++c) sum += samples[i * channels + c];
-            m[i] = static_cast<float>(sum / channels);
-        }
-        return m;
-    }
-};
-
-std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t u16(const std::vector<std::uint8_t>& b, std::size_t at) { return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8); }
-
-Wav load_wav(const fs::path& path) {
-    const auto b = read_file(path);
-    Wav w;
-    EXPECT_GE(b.size(), 44u) << path;
-    if (b.size() < 44) return w;
-    EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF") << path;
-    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "WAVEfmt ") << path;
-    EXPECT_EQ(u32(b, 4), b.size() - 8) << path;
-    EXPECT_EQ(u16(b, 20), 1) << path << ": not PCM";
-    w.channels = u16(b, 22);
-    w.rate = static_cast<int>(u32(b, 24));
-    w.bits = u16(b, 34);
-    EXPECT_EQ(u32(b, 28), static_cast<std::uint32_t>(w.rate * w.channels * 2)) << path;
-    EXPECT_EQ(std::string(b.begin() + 36, b.begin() + 40), "data") << path;
-    EXPECT_EQ(u32(b, 40), b.size() - 44) << path;
-    for (std::size_t at = 44; at + 1 < b.size(); at += 2)
-        w.samples.push_back(static_cast<std::int16_t>(u16(b, at)) / 32768.0f);
-    return w;
-}
 
 double peak_db(const std::vector<float>& v) {
     float p = 0;

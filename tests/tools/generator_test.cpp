@@ -8,9 +8,9 @@
 #include <map>
 #include <sstream>
 
-#include "experience.h"
-#include "fonts.h"
-#include "output.h"
+#include "common/fonts.h"
+#include "common/output.h"
+#include "player/experience.h"
 #include "producers.h"
 #include "temp_dir.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "art_checks.h"
-#include "hud_art.h"
+#include "hud/hud_art.h"
 
 namespace {
 

@@ -20,10 +20,10 @@
 #include <unistd.h>
 
 #include "art_checks.h"
-#include "bmp_writer.h"
-#include "hud_art.h"
-#include "menu_art.h"
-#include "output.h"
+#include "common/bmp_writer.h"
+#include "common/output.h"
+#include "hud/hud_art.h"
+#include "menus/menu_art.h"
 #include "producers.h"
 
 namespace {
@@ -85,7 +85,8 @@ TEST(MenuArt, BackgroundsFillTheScreenWithoutTheMaskColour) {
     } screens[] = {{"title", menus::draw_title_screen(art::style_fonts())},
                    {"options", menus::draw_options_screen(art::style_fonts())},
                    {"selection", menus::draw_select_screen(art::style_fonts())},
-                   {"credits", menus::draw_credits_screen()}};
+                   {"credits", menus::draw_credits_screen(art::style_fonts(), {{menus::CreditLine::Title, "TITRE"}})},
+                   {"dialogue", menus::draw_dialogue_screen(art::style_fonts())}};
     for (const auto& s : screens) {
         EXPECT_EQ(s.image.width, 640) << s.what;
         EXPECT_EQ(s.image.height, 480) << s.what;

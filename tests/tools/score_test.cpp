@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "score.h"
+#include "music/score.h"
 
 namespace {
 

@@ -16,10 +16,10 @@
 
 #include <unistd.h>
 
-#include "fonts.h"
-#include "output.h"
+#include "common/fonts.h"
+#include "common/output.h"
 #include "producers.h"
-#include "stages.h"
+#include "stages/stages.h"
 
 namespace fs = std::filesystem;
 

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "effects.h"
+#include "audio/effects.h"
+#include "audio/synth.h"
 #include "sound_checks.h"
-#include "synth.h"
 
 namespace {
 

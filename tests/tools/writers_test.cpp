@@ -6,20 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "bmp_writer.h"
-#include "wav_writer.h"
-
-namespace {
-
-std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t u16(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-std::int16_t s16(const std::vector<std::uint8_t>& b, std::size_t at) { return static_cast<std::int16_t>(u16(b, at)); }
-
-}  // namespace
+#include "common/bmp_writer.h"
+#include "common/wav_writer.h"
+#include "file_reading.h"
 
 TEST(BmpWriter, HeaderIsClassic24BitBottomUp) {
     const Image image(3, 2);

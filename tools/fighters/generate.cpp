@@ -11,8 +11,8 @@
 #include <set>
 #include <thread>
 
-#include "bmp_writer.h"
-#include "output.h"
+#include "common/bmp_writer.h"
+#include "common/output.h"
 #include "portraits.h"
 #include "render.h"
 

@@ -1,5 +1,6 @@
 #include "geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 double length(Vec v) { return std::hypot(v.x, v.y); }
@@ -54,5 +55,39 @@ void closed_curve(cairo_t* cr, const std::vector<Vec>& pts) {
         const Vec c2 = p2 - (p3 - p1) * (1.0 / 6.0);
         cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, p2.x, p2.y);
     }
+    cairo_close_path(cr);
+}
+
+void taper_path(cairo_t* cr, Vec a, double ra, Vec b, double rb) {
+    const Vec d = b - a;
+    const double L = length(d);
+    cairo_new_sub_path(cr);
+    if (L < 1e-6 || L <= std::fabs(ra - rb)) {
+        const Vec c = ra >= rb ? a : b;
+        cairo_arc(cr, c.x, c.y, std::max(ra, rb), 0, 2 * M_PI);
+    } else {
+        const double th = std::atan2(d.y, d.x);
+        const double phi = std::acos((ra - rb) / L);
+        cairo_arc(cr, a.x, a.y, ra, th + phi, th + 2 * M_PI - phi);
+        cairo_arc(cr, b.x, b.y, rb, th - phi, th + phi);
+    }
+    cairo_close_path(cr);
+}
+
+void ellipse_path(cairo_t* cr, Vec c, double rx, double ry, double angle) {
+    cairo_save(cr);
+    cairo_translate(cr, c.x, c.y);
+    cairo_rotate(cr, angle);
+    cairo_scale(cr, std::max(rx, 0.01), std::max(ry, 0.01));
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_close_path(cr);
+    cairo_restore(cr);
+}
+
+void polygon_path(cairo_t* cr, const std::vector<Vec>& pts) {
+    if (pts.empty()) return;
+    cairo_move_to(cr, pts[0].x, pts[0].y);
+    for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].x, pts[i].y);
     cairo_close_path(cr);
 }

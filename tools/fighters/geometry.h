@@ -1,7 +1,7 @@
 #pragma once
 // Plane geometry shared by the frame renderer and the portrait painter:
-// vectors, the lines that hair and cloth follow, and the smooth closed
-// curves drawn through points.
+// vectors, the lines that hair and cloth follow, the smooth closed curves
+// drawn through points and the closed pieces shapes are made of.
 
 #include <cairo.h>
 
@@ -24,3 +24,9 @@ std::vector<Vec> strip_outline(const std::vector<Vec>& line, double w0, double w
 // Adds a closed Catmull-Rom spline through the points, as cubic Béziers,
 // to cairo's current path (nothing for fewer than three points).
 void closed_curve(cairo_t* cr, const std::vector<Vec>& pts);
+// Closed pieces added to cairo's current path as sub-paths: a limb (two
+// circles and their tangents, one circle when one holds the other), an
+// ellipse turned by `angle` radians, a polygon (nothing for no points).
+void taper_path(cairo_t* cr, Vec a, double ra, Vec b, double rb);
+void ellipse_path(cairo_t* cr, Vec c, double rx, double ry, double angle);
+void polygon_path(cairo_t* cr, const std::vector<Vec>& pts);

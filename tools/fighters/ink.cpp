@@ -3,72 +3,20 @@
 #include <algorithm>
 #include <cmath>
 
-// ---------------------------------------------------------------- colours
-
-Rgb scale(Rgb c, double k) {
-    auto f = [k](std::uint8_t v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v * k), 0L, 255L)); };
-    return {f(c.r), f(c.g), f(c.b)};
-}
-
-Rgb blend(Rgb a, Rgb b, double f) {
-    auto m = [f](std::uint8_t x, std::uint8_t y) {
-        return static_cast<std::uint8_t>(std::clamp(std::lround(x + (y - x) * f), 0L, 255L));
-    };
-    return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
-}
-
-void set_colour(cairo_t* cr, Rgb c, double alpha) {
-    cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
-}
-
-void add_stop(cairo_pattern_t* p, double at, Rgb c, double alpha) {
-    cairo_pattern_add_color_stop_rgba(p, at, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
-}
-
-Rgb shadow_of(Rgb c) { return blend(scale(c, 0.64), Rgb{34, 30, 78}, 0.16); }
-
 // ---------------------------------------------------------------- paths
 
 Part taper(Vec a, double ra, Vec b, double rb) {
-    return [=](cairo_t* cr) {
-        const Vec d = b - a;
-        const double L = length(d);
-        cairo_new_sub_path(cr);
-        if (L < 1e-6 || L <= std::fabs(ra - rb)) {
-            const Vec c = ra >= rb ? a : b;
-            cairo_arc(cr, c.x, c.y, std::max(ra, rb), 0, 2 * M_PI);
-        } else {
-            const double th = std::atan2(d.y, d.x);
-            const double phi = std::acos((ra - rb) / L);
-            cairo_arc(cr, a.x, a.y, ra, th + phi, th + 2 * M_PI - phi);
-            cairo_arc(cr, b.x, b.y, rb, th - phi, th + phi);
-        }
-        cairo_close_path(cr);
-    };
+    return [=](cairo_t* cr) { taper_path(cr, a, ra, b, rb); };
 }
 
 Part ellipse(Vec c, double rx, double ry, double angle) {
-    return [=](cairo_t* cr) {
-        cairo_save(cr);
-        cairo_translate(cr, c.x, c.y);
-        cairo_rotate(cr, angle);
-        cairo_scale(cr, std::max(rx, 0.01), std::max(ry, 0.01));
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_close_path(cr);
-        cairo_restore(cr);
-    };
+    return [=](cairo_t* cr) { ellipse_path(cr, c, rx, ry, angle); };
 }
 
 Part circle(Vec c, double r) { return ellipse(c, r, r); }
 
 Part polygon(std::vector<Vec> pts) {
-    return [pts = std::move(pts)](cairo_t* cr) {
-        if (pts.empty()) return;
-        cairo_move_to(cr, pts[0].x, pts[0].y);
-        for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].x, pts[i].y);
-        cairo_close_path(cr);
-    };
+    return [pts = std::move(pts)](cairo_t* cr) { polygon_path(cr, pts); };
 }
 
 Part curve(std::vector<Vec> pts) {

@@ -209,14 +209,6 @@ void palm_emblem(Pen& pen, Vec c, double R, const Colours& k) {
     pen.flat({brush_arc(c, R + 5, M_PI * 0.55, M_PI * 2.35, R * 0.1)}, blend(k.energy, k.ink, 0.8), 1.2);
 }
 
-// How far an emblem's flames, slashes and strokes reach, in disc radii.
-double emblem_reach(const FighterSource& src) {
-    const std::string kind = emblem_kind(src);
-    if (kind == "crescent") return 1.2;
-    if (kind == "wheel") return 1.2;
-    return 1.14;
-}
-
 void emblem(Pen& pen, const FighterSource& src, Vec c, double R) {
     const Colours k = colours_of(src);
     const std::string kind = emblem_kind(src);
@@ -228,54 +220,52 @@ void emblem(Pen& pen, const FighterSource& src, Vec c, double R) {
 
 // ---------------------------------------------------------------- pictures
 
-// The box the bust really covers above the cut, everything it draws included.
-struct Ink {
-    double x0, y0, x1, y1;
-};
-Ink ink_extents(const FighterSource& src, const BustMarks& m) {
-    // Drawn once at full size on a large canvas round the neck.
-    const int w = 1000, h = 800, cx = 500, cy = 500;
-    Surface s(w, h);
-    cairo_translate(s.cr, cx, cy);
-    cairo_rectangle(s.cr, -cx, -cy, w, cy + m.waist);
-    cairo_clip(s.cr);
-    draw_bust(s.cr, src);
-    const Image img = s.masked();
-    Ink ink{1e9, 1e9, -1e9, -1e9};
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            if (img.at(x, y) == kMaskColour) continue;
-            ink.x0 = std::min(ink.x0, x - cx + 0.0);
-            ink.y0 = std::min(ink.y0, y - cy + 0.0);
-            ink.x1 = std::max(ink.x1, x - cx + 1.0);
-            ink.y1 = std::max(ink.y1, y - cy + 1.0);
-        }
-    if (ink.x0 <= -cx || ink.y0 <= -cy || ink.x1 >= w - cx)
-        throw std::runtime_error(src.name + ": the portrait's bust is larger than its canvas");
-    return ink;
-}
-
 Image draw_portrait(const FighterSource& src, const BustMarks& m) {
-    const double W = kPortraitWidth, H = kPortraitHeight;
+    const double W = kPortraitWidth, top = kPortraitBandTop, bottom = kPortraitBandBottom, h = bottom - top;
     Surface s(kPortraitWidth, kPortraitHeight);
+    cairo_t* cr = s.cr;
     const Colours k = colours_of(src);
-    Pen pen(s.cr, k.ink, k.energy);
-    // The bust stands on the bottom edge, cut at the waist, as tall and as
-    // wide as the picture allows with a margin.
-    const Ink ink = ink_extents(src, m);
-    const double fit = std::min({(H - 8) / (m.waist - ink.y0), (W - 20) / (ink.x1 - ink.x0), 1.25});
-    const double ox = W / 2 - (ink.x0 + ink.x1) / 2 * fit;
-    const double oy = H + 1 - m.waist * fit;
-    // The emblem behind the head and shoulders.
-    const Vec head{ox + m.head.x * fit, oy + m.head.y * fit};
-    const Vec c{std::clamp(head.x, W * 0.45, W * 0.55), std::clamp(head.y + m.head_r * fit * 1.1, 112.0, 124.0)};
-    const double R = std::min({110.0, c.x - 4, W - 4 - c.x, c.y - 4, H - 4 - c.y}) / emblem_reach(src);
-    emblem(pen, src, c, R);
-    cairo_save(s.cr);
-    cairo_translate(s.cr, ox, oy);
-    cairo_scale(s.cr, fit, fit);
-    draw_bust(s.cr, src);
-    cairo_restore(s.cr);
+    Pen pen(cr, k.ink, k.energy);
+    // Everything stays inside the band: the rows above and below are left to
+    // the texts the screens print there.
+    cairo_rectangle(cr, 0, top, W, h);
+    cairo_clip(cr);
+    // The fighter's light behind: deep at the back of the head, bright where
+    // the face looks.
+    cairo_pattern_t* bg = cairo_pattern_create_linear(0, 0, W, 0);
+    add_stop(bg, 0, blend(k.deep, k.ink, 0.55));
+    add_stop(bg, 0.55, blend(k.energy, k.deep, 0.55));
+    add_stop(bg, 1, blend(k.energy, kInkWhite, 0.25));
+    cairo_set_source(cr, bg);
+    cairo_paint(cr);
+    cairo_pattern_destroy(bg);
+    // A close-up: the head fills the band's height, its face a little right
+    // of the middle, the emblem behind it cut by the band.
+    const double fit = 29.0 / m.head_r;
+    const Vec head{W * 0.5, top + h * 0.47};
+    emblem(pen, src, head + Vec{-m.head_r * fit * 0.4, m.head_r * fit * 0.6}, 78);
+    cairo_save(cr);
+    cairo_translate(cr, head.x - m.head.x * fit, head.y - m.head.y * fit);
+    cairo_scale(cr, fit, fit);
+    draw_bust(cr, src);
+    cairo_restore(cr);
+    // Darker towards both ends, and a rule of the fighter's colour on each edge.
+    cairo_pattern_t* ends = cairo_pattern_create_linear(0, 0, W, 0);
+    add_stop(ends, 0, k.ink, 0.7);
+    add_stop(ends, 0.2, k.ink, 0);
+    add_stop(ends, 0.8, k.ink, 0);
+    add_stop(ends, 1, k.ink, 0.6);
+    cairo_set_source(cr, ends);
+    cairo_paint(cr);
+    cairo_pattern_destroy(ends);
+    for (const double y : {top, bottom - 3}) {
+        cairo_rectangle(cr, 0, y, W, 3);
+        set_colour(cr, k.ink);
+        cairo_fill(cr);
+        cairo_rectangle(cr, 0, y + 1, W, 1);
+        set_colour(cr, k.energy);
+        cairo_fill(cr);
+    }
     return s.masked();
 }
 

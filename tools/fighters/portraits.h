@@ -6,14 +6,19 @@
 
 #include <string>
 
-#include "image.h"
+#include "common/image.h"
+#include "menus/screen_texts.h"
 #include "source.h"
 
-constexpr int kPortraitWidth = 270, kPortraitHeight = 240;
+// The portrait's size and its face band: menus/screen_texts.h.
+using menus::kPortraitBandBottom;
+using menus::kPortraitBandTop;
+using menus::kPortraitHeight;
+using menus::kPortraitWidth;
 constexpr int kButtonWidth = 85, kButtonHeight = 92;
 
 struct PortraitArt {
-    Image portrait;    // the bust before its emblem, facing right
+    Image portrait;    // a close-up of the face before its emblem, facing right, in a band
     Image button;      // head and shoulders in a rounded frame
     Image button_lit;  // the same under the pointer: a glowing frame, a brighter picture
 };

@@ -7,27 +7,17 @@
 #include <memory>
 #include <stdexcept>
 
+#include "colour.h"
 #include "geometry.h"
 
 namespace {
 
 // ---------------------------------------------------------------- colours
 
-Rgb scale(Rgb c, double k) {
+// Scaled by k and rounded down, where scale() rounds to the nearest.
+Rgb dim(Rgb c, double k) {
     auto f = [k](std::uint8_t v) { return static_cast<std::uint8_t>(std::clamp(v * k, 0.0, 255.0)); };
     return {f(c.r), f(c.g), f(c.b)};
-}
-
-Rgb blend(Rgb a, Rgb b, double f) {
-    auto m = [f](std::uint8_t x, std::uint8_t y) { return static_cast<std::uint8_t>(std::lround(x + (y - x) * f)); };
-    return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
-}
-
-const Rgb kWhite{255, 255, 255};
-
-void source_rgb(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0); }
-void stop(cairo_pattern_t* p, double at, Rgb c) {
-    cairo_pattern_add_color_stop_rgb(p, at, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
 double rad(double degrees) { return degrees * M_PI / 180.0; }
@@ -51,38 +41,14 @@ struct Shape {
 
 void add_path(cairo_t* cr, const Shape& s) {
     switch (s.kind) {
-    case Shape::Taper: {
-        const Vec d = s.b - s.a;
-        const double L = length(d);
-        cairo_new_sub_path(cr);
-        if (L < 1e-6 || L <= std::fabs(s.ra - s.rb)) {
-            const bool first = s.ra >= s.rb;
-            const Vec c = first ? s.a : s.b;
-            cairo_arc(cr, c.x, c.y, std::max(s.ra, s.rb), 0, 2 * M_PI);
-        } else {
-            const double th = std::atan2(d.y, d.x);
-            const double phi = std::acos((s.ra - s.rb) / L);
-            cairo_arc(cr, s.a.x, s.a.y, s.ra, th + phi, th + 2 * M_PI - phi);
-            cairo_arc(cr, s.b.x, s.b.y, s.rb, th - phi, th + phi);
-        }
-        cairo_close_path(cr);
+    case Shape::Taper:
+        taper_path(cr, s.a, s.ra, s.b, s.rb);
         break;
-    }
     case Shape::Ellipse:
-        cairo_save(cr);
-        cairo_translate(cr, s.a.x, s.a.y);
-        cairo_rotate(cr, s.angle);
-        cairo_scale(cr, std::max(s.ra, 0.01), std::max(s.rb, 0.01));
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_close_path(cr);
-        cairo_restore(cr);
+        ellipse_path(cr, s.a, s.ra, s.rb, s.angle);
         break;
     case Shape::Poly:
-        if (s.pts.empty()) break;
-        cairo_move_to(cr, s.pts[0].x, s.pts[0].y);
-        for (std::size_t i = 1; i < s.pts.size(); ++i) cairo_line_to(cr, s.pts[i].x, s.pts[i].y);
-        cairo_close_path(cr);
+        polygon_path(cr, s.pts);
         break;
     case Shape::Curve:
         closed_curve(cr, s.pts);
@@ -170,7 +136,7 @@ private:
 
     Rgb col(const std::string& part, bool near = true) const {
         const Rgb c = src_.part_colour(part);
-        return near ? c : scale(c, 0.74);
+        return near ? c : dim(c, 0.74);
     }
     Rgb pal(const std::string& entry, const std::string& fallback = "skin") const {
         return src_.palette.count(entry) ? src_.colour(entry) : src_.colour(fallback);
@@ -210,7 +176,7 @@ private:
             add(ribbon(flowing(knot, tail_angle(-75), r * 0.75, 3, 12, 8, phase_ + 1), r * 0.18, r * 0.14, band),
                 1.5);
             add(ribbon(flowing(knot, tail_angle(-100), r * 0.7, 3, 16, 8, phase_ + 2), r * 0.16, r * 0.12,
-                       scale(band, 0.8)),
+                       dim(band, 0.8)),
                 1.5);
         }
         if (look().has("scarf")) {
@@ -219,13 +185,13 @@ private:
             const Vec root = body_.neck + dir(body_.torso_angle + 180) * 2;
             add(ribbon(flowing(root, tail_angle(-100), 10, static_cast<int>(len), 7, 9, phase_), 4.5, 3.0, scarf));
             add(ribbon(flowing(root, tail_angle(-85), 9, static_cast<int>(len) - 1, 9, 9, phase_ + 2), 3.5, 2.4,
-                       scale(scarf, 0.78)));
+                       dim(scarf, 0.78)));
         }
         if (look().has("belt")) {
             const Rgb belt = pal(look().arg("belt", 0, "belt"));
             const Vec knot = body_.pelvis + dir(body_.torso_angle) * 4 + dir(body_.torso_angle - 90) * (b_.waist_r * 0.6);
             add(ribbon(flowing(knot, tail_angle(-25), 7, 3, 5, 6, phase_), 2.6, 2.0, belt), 1.4);
-            add(ribbon(flowing(knot, tail_angle(-5), 7, 3, 3, 6, phase_ + 1), 2.6, 2.0, scale(belt, 0.85)), 1.4);
+            add(ribbon(flowing(knot, tail_angle(-5), 7, 3, 3, 6, phase_ + 1), 2.6, 2.0, dim(belt, 0.85)), 1.4);
         }
     }
 
@@ -260,14 +226,14 @@ private:
             limb(circle(fist, b_.fist_r * k, hand));
         }
         if (look().has("jewels")) {
-            const Rgb gold = scale(pal(look().arg("jewels", 0, "gold")), near ? 1.0 : 0.8);
+            const Rgb gold = dim(pal(look().arg("jewels", 0, "gold")), near ? 1.0 : 0.8);
             const Vec w0 = wrist - dir(fore) * 3.0, w1 = wrist - dir(fore) * 0.5;
             band(w0, w1, b_.forearm_r1 * k + 1.0, gold);
             const Vec u = shoulder + (elbow - shoulder) * 0.55;
             band(u, u + unit(elbow - shoulder) * 2.5, b_.upperarm_r1 * k + 1.3, gold);
         }
         if (look().has("wraps")) {
-            const Rgb wrap = scale(pal(look().arg("wraps", 0, "wrap")), near ? 1.0 : 0.8);
+            const Rgb wrap = dim(pal(look().arg("wraps", 0, "wrap")), near ? 1.0 : 0.8);
             band(wrist - dir(fore) * 6.0, wrist - dir(fore) * 0.5, b_.forearm_r1 * k + 0.8, wrap);
         }
         if (open) {
@@ -279,7 +245,7 @@ private:
             // The knuckles.
             Shape knuckle = taper(fist + dir(fore - 90) * (b_.fist_r * 0.45), b_.fist_r * 0.18 * k,
                                   fist + dir(fore) * (b_.fist_r * 0.55) + dir(fore - 90) * (b_.fist_r * 0.1),
-                                  b_.fist_r * 0.16 * k, scale(hand, 0.7));
+                                  b_.fist_r * 0.16 * k, dim(hand, 0.7));
             knuckle.stroke = false;
             knuckle.shade = false;
             shapes.push_back(knuckle);
@@ -287,7 +253,7 @@ private:
         if (look().has("claws")) {
             const int n = static_cast<int>(look().num("claws", 0, 3));
             const double len = look().num("claws", 1, 18);
-            const Rgb steel = scale(pal(look().arg("claws", 2, "steel")), near ? 1.0 : 0.75);
+            const Rgb steel = dim(pal(look().arg("claws", 2, "steel")), near ? 1.0 : 0.75);
             for (int i = 0; i < n; ++i) {
                 const double spread = (i - (n - 1) / 2.0) * 7.0;
                 const Vec base = fist + dir(fore + 90) * (spread * 0.25);
@@ -312,12 +278,12 @@ private:
         limb(taper(knee, b_.shin_r0 * k, ankle, b_.shin_r1 * (k > 1 ? k * 1.05 : 1.0), col("shin", near)));
         limb(taper(heel, b_.foot_r0, toe, b_.foot_r1, col("foot", near)));
         if (look().has("wraps")) {
-            const Rgb wrap = scale(pal(look().arg("wraps", 0, "wrap")), near ? 1.0 : 0.8);
+            const Rgb wrap = dim(pal(look().arg("wraps", 0, "wrap")), near ? 1.0 : 0.8);
             const Vec up = unit(knee - ankle);
             band(ankle + up * 1.0, ankle + up * 6.0, b_.shin_r1 + 0.9, wrap);
         }
         if (look().has("anklets")) {
-            const Rgb gold = scale(pal(look().arg("anklets", 0, "gold")), near ? 1.0 : 0.8);
+            const Rgb gold = dim(pal(look().arg("anklets", 0, "gold")), near ? 1.0 : 0.8);
             const Vec up = unit(knee - ankle);
             band(ankle + up * 1.0, ankle + up * 3.0, b_.shin_r1 + 1.0, gold);
         }
@@ -418,7 +384,7 @@ private:
             const Rgb fur = pal("fur");
             const Rgb white = pal("belly", "skin");
             flat(ellipse(at_head(0.4, 0.0), r * 0.36, r * 0.25, head_rad() + 0.7, fur), 1.0);
-            face_eye(0.46, -0.06, kWhite, Rgb{20, 16, 20});
+            face_eye(0.46, -0.06, kInkWhite, Rgb{20, 16, 20});
             add(ellipse(at_head(0.86, 0.3), r * 0.42, r * 0.3, head_rad() + 0.15, white), 1.4);
             flat(ellipse(at_head(1.16, 0.16), r * 0.15, r * 0.11, head_rad(), fur), 1.0);
             Shape mouth = taper(at_head(0.9, 0.5), 0.8, at_head(1.08, 0.46), 0.8, fur);
@@ -438,12 +404,12 @@ private:
         }
         // Nose and chin.
         add(poly({at_head(0.9, -0.25), at_head(1.18, 0.12), at_head(0.92, 0.22)}, skin), 1.2);
-        face_eye(0.5, -0.12, kWhite, Rgb{24, 18, 22});
+        face_eye(0.5, -0.12, kInkWhite, Rgb{24, 18, 22});
         Shape brow = taper(at_head(0.32, -0.38), r * 0.08, at_head(0.72, -0.32), r * 0.07, hair);
         brow.stroke = false;
         brow.shade = false;
         shapes.push_back(brow);
-        Shape mouth = taper(at_head(0.62, 0.5), 0.7, at_head(0.86, 0.45), 0.7, scale(skin, 0.45));
+        Shape mouth = taper(at_head(0.62, 0.5), 0.7, at_head(0.86, 0.45), 0.7, dim(skin, 0.45));
         mouth.stroke = false;
         mouth.shade = false;
         shapes.push_back(mouth);
@@ -498,7 +464,7 @@ std::vector<Shape> glow_shapes(Vec c, double r, Rgb energy, Rgb light, Rgb line,
         ray.body = false;
         out.push_back(ray);
     }
-    for (auto [k, colour] : {std::pair<double, Rgb>{1.0, energy}, {0.68, light}, {0.38, kWhite}}) {
+    for (auto [k, colour] : {std::pair<double, Rgb>{1.0, energy}, {0.68, light}, {0.38, kInkWhite}}) {
         Shape s = circle(c, r * k, colour);
         s.shade = false;
         s.body = false;
@@ -586,19 +552,19 @@ void paint_shape(cairo_t* cr, const Shape& s) {
         }
         cairo_pattern_t* p = cairo_pattern_create_linear(mid.x + light.x * r, mid.y + light.y * r, mid.x - light.x * r,
                                                          mid.y - light.y * r);
-        stop(p, 0.0, blend(s.fill, kWhite, 0.3));
-        stop(p, 0.3, blend(s.fill, kWhite, 0.08));
-        stop(p, 0.62, s.fill);
-        stop(p, 1.0, scale(s.fill, 0.66));
+        add_stop(p, 0.0, blend(s.fill, kInkWhite, 0.3));
+        add_stop(p, 0.3, blend(s.fill, kInkWhite, 0.08));
+        add_stop(p, 0.62, s.fill);
+        add_stop(p, 1.0, dim(s.fill, 0.66));
         cairo_set_source(cr, p);
         cairo_fill_preserve(cr);
         cairo_pattern_destroy(p);
     } else {
-        source_rgb(cr, s.fill);
+        set_colour(cr, s.fill);
         cairo_fill_preserve(cr);
     }
     if (s.stroke) {
-        source_rgb(cr, s.line);
+        set_colour(cr, s.line);
         cairo_set_line_width(cr, s.line_w);
         cairo_stroke(cr);
     } else {
@@ -623,7 +589,7 @@ Image draw(const std::vector<Shape>& shapes, int x0, int y0, int w, int h, const
             cairo_new_path(cr);
             for (const Shape& s : *aura)
                 if (s.body) add_path(cr, s);
-            source_rgb(cr, colour);
+            set_colour(cr, colour);
             cairo_set_line_width(cr, width);
             cairo_stroke(cr);
         }
@@ -642,7 +608,7 @@ Image draw(const std::vector<Shape>& shapes, int x0, int y0, int w, int h, const
             if (!shapes[k].stroke) continue;
             cairo_new_path(cr);
             add_path(cr, shapes[k]);
-            source_rgb(cr, shapes[k].line);
+            set_colour(cr, shapes[k].line);
             cairo_set_line_width(cr, shapes[k].line_w * 2);
             cairo_stroke(cr);
         }
@@ -700,7 +666,7 @@ Sprite render_frame(const FighterSource& src, const Pose& pose, const FrameDef& 
     }
     for (const Glow& g : frame.glows) {
         const Vec c = body.point(g.at, claw_length(src));
-        for (Shape& s : glow_shapes(c, g.radius, energy, blend(energy, kWhite, 0.55), scale(energy, 0.5), phase))
+        for (Shape& s : glow_shapes(c, g.radius, energy, blend(energy, kInkWhite, 0.55), dim(energy, 0.5), phase))
             front.push_back(s);
     }
     if (frame.stars) {
@@ -724,7 +690,7 @@ Sprite render_frame(const FighterSource& src, const Pose& pose, const FrameDef& 
                 const double side = (i % 2 ? -1.0 : 1.0);
                 Shape puff = circle({foot.x + side * (5 + k * 6), ground - 3 - k * 2.5}, 5.0 - k, dust);
                 puff.shade = false;
-                puff.line = scale(dust, 0.6);
+                puff.line = dim(dust, 0.6);
                 puff.line_w = 1.0;
                 puff.body = false;
                 front.push_back(puff);
@@ -744,7 +710,7 @@ Sprite render_frame(const FighterSource& src, const Pose& pose, const FrameDef& 
 
     Sprite out;
     out.image = draw(all, x0, y0, x1 - x0, bottom - y0, frame.aura ? &shapes : nullptr, energy,
-                     blend(energy, kWhite, 0.5));
+                     blend(energy, kInkWhite, 0.5));
     out.ox = static_cast<int>(std::lround(anchor_x)) - x0;
     out.oy = bottom - y0;
     body.translate({-static_cast<double>(out.ox + x0), -static_cast<double>(out.oy + y0)});
@@ -756,8 +722,8 @@ Sprite render_frame(const FighterSource& src, const Pose& pose, const FrameDef& 
 
 FxSprite render_fx(const FighterSource& src, const FxDef& fx, int index) {
     const Rgb c1 = src.colour(fx.colour);
-    const Rgb c2 = src.palette.count(fx.colour2) ? src.colour(fx.colour2) : kWhite;
-    const Rgb line = scale(c1, 0.45);
+    const Rgb c2 = src.palette.count(fx.colour2) ? src.colour(fx.colour2) : kInkWhite;
+    const Rgb line = dim(c1, 0.45);
     const double s = fx.size;
     const double phase = static_cast<double>(index) / std::max(1, fx.frames);
     std::vector<Shape> shapes;
@@ -790,7 +756,7 @@ FxSprite render_fx(const FighterSource& src, const FxDef& fx, int index) {
                              c2, true);
             flat(arc, 0);
         }
-        flat(circle({s * 0.18, 0}, s * 0.34, kWhite), 0);
+        flat(circle({s * 0.18, 0}, s * 0.34, kInkWhite), 0);
     } else if (fx.kind == "crescent") {
         // Three claw slashes flying together.
         const double wob = std::sin(phase * 2 * M_PI) * 0.08;
@@ -822,7 +788,7 @@ FxSprite render_fx(const FighterSource& src, const FxDef& fx, int index) {
                  1.0);
         }
         flat(circle({0, 0}, s, c1));
-        flat(circle({0, 0}, s * 0.78, scale(c1, 0.75)), 1.0);
+        flat(circle({0, 0}, s * 0.78, dim(c1, 0.75)), 1.0);
         for (int i = 0; i < 8; ++i) {
             const double a = turn + i * M_PI / 4;
             const Vec d{std::cos(a), std::sin(a)};
@@ -830,7 +796,7 @@ FxSprite render_fx(const FighterSource& src, const FxDef& fx, int index) {
             flat(spoke, 0.8);
         }
         flat(circle({0, 0}, s * 0.24, c2), 1.0);
-        flat(circle({0, 0}, s * 0.1, kWhite), 0);
+        flat(circle({0, 0}, s * 0.1, kInkWhite), 0);
         tip = {s * 1.1, 0};
     } else if (fx.kind == "quake") {
         // Rocks and dust thrown up along the ground.
@@ -846,7 +812,7 @@ FxSprite render_fx(const FighterSource& src, const FxDef& fx, int index) {
             const double hgt = s * (0.5 + 0.45 * std::fabs(std::sin(phase * 2 * M_PI * 1.0 + i * 2.1)));
             const double w = s * 0.22;
             flat(poly({{x - w, 0}, {x - w * 0.6, -hgt}, {x + w * 0.3, -hgt * 1.15}, {x + w, -hgt * 0.4}, {x + w, 0}},
-                      i % 2 ? c1 : scale(c1, 0.8)),
+                      i % 2 ? c1 : dim(c1, 0.8)),
                  1.4);
         }
         flat(poly({{-s * 1.3, 0}, {s * 1.2, 0}, {s * 0.9, -s * 0.18}, {-s * 1.1, -s * 0.12}}, c2), 1.2);
@@ -855,7 +821,7 @@ FxSprite render_fx(const FighterSource& src, const FxDef& fx, int index) {
         // A huge glowing paw print.
         const double pulse = 1.0 + 0.07 * std::sin(phase * 2 * M_PI);
         const double r = s * pulse;
-        flat(circle({0, 0}, r * 1.35, scale(c1, 0.8)), 1.2);
+        flat(circle({0, 0}, r * 1.35, dim(c1, 0.8)), 1.2);
         flat(circle({0, 0}, r * 1.15, blend(c1, c2, 0.3)), 0);
         flat(ellipse({-r * 0.2, 0}, r * 0.5, r * 0.62, 0, c2), 1.2);
         for (int i = 0; i < 4; ++i) {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "image.h"
+#include "common/image.h"
 #include "rig.h"
 #include "source.h"
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "output.h"
+#include "common/output.h"
 
 namespace fs = std::filesystem;
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "image.h"
+#include "common/image.h"
 #include "rig.h"
 
 // A pose as written: an optional base pose and joint settings, each either

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "canvas.h"
+#include "common/canvas.h"
+#include "common/image.h"
 #include "graphics/objetanim.h"
-#include "image.h"
 #include "shell/declar.h"
 
 namespace {

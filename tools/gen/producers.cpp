@@ -4,19 +4,19 @@
 #include <cstdio>
 #include <ostream>
 
-#include "buttons.h"
-#include "experience.h"
-#include "fight_announcer.h"
-#include "fight_music.h"
-#include "fight_sounds.h"
-#include "hud_art.h"
-#include "logo.h"
-#include "menu_art.h"
-#include "music.h"
-#include "player_files.h"
-#include "jingle.h"
-#include "sounds_menu.h"
-#include "stages.h"
+#include "hud/hud_art.h"
+#include "menus/buttons.h"
+#include "menus/logo.h"
+#include "menus/menu_art.h"
+#include "music/fight_music.h"
+#include "music/music.h"
+#include "player/experience.h"
+#include "player/player_files.h"
+#include "sounds/fight_announcer.h"
+#include "sounds/fight_sounds.h"
+#include "sounds/jingle.h"
+#include "sounds/sounds_menu.h"
+#include "stages/stages.h"
 
 namespace {
 

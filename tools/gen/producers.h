@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "fonts.h"
-#include "output.h"
+#include "common/fonts.h"
+#include "common/output.h"
 
 struct Context {
     Output& out;

@@ -1,0 +1,182 @@
+// Writes the menus' pictures and, when previews are asked for, each screen
+// put together as the game shows it: buttons in their places and states,
+// the pointer, and stand-ins for the text the game prints itself.
+
+#include <cmath>
+#include <string>
+
+#include "audio/synth.h"  // kPi
+#include "common/output.h"
+#include "menus/menu_art.h"
+#include "producers.h"
+
+namespace menus {
+
+namespace {
+
+// Composites a transparent layer over a picture.
+void overlay(Image& dst, const Canvas& layer) {
+    each_stored_pixel(layer, 0, 0, dst.width, dst.height, [&](int x, int y, std::uint32_t& p) {
+        const unsigned a = p >> 24;
+        if (a == 0) return;
+        const Rgb d = dst.at(x, y);
+        auto over = [a](unsigned premultiplied, unsigned below) {
+            return static_cast<std::uint8_t>(std::min(255u, premultiplied + (below * (255 - a) + 127) / 255));
+        };
+        dst.set(x, y, {over((p >> 16) & 0xff, d.r), over((p >> 8) & 0xff, d.g), over(p & 0xff, d.b)});
+    });
+}
+
+// Text the way the game prints it: a font at a pixel size, the top of the
+// line at `y`, aligned left, centred or right of `x`.
+void game_text(Image& screen, const FontFile& font, double size, const std::string& text, double x, double y, int align,
+               Rgb colour, bool shadow) {
+    Canvas layer(screen.width, screen.height);
+    layer.use_font(font, size);
+    const TextRun run = layer.layout(text);
+    cairo_font_extents_t fe;
+    cairo_font_extents(layer.cr(), &fe);
+    const double left = align < 0 ? x : align == 0 ? x - run.advance / 2 : x - run.advance;
+    auto draw = [&](double dx, double dy, Rgb c) {
+        layer.text_path(run, left + dx, y + fe.ascent + dy);
+        cairo_set_source_rgb(layer.cr(), c.r / 255.0, c.g / 255.0, c.b / 255.0);
+        cairo_fill(layer.cr());
+    };
+    if (shadow) {
+        draw(-1, -1, {0, 0, 0});
+        draw(1, 1, {0, 0, 0});
+    }
+    draw(0, 0, colour);
+    overlay(screen, layer);
+}
+
+void place(Image& screen, const style::Fonts& fonts, const Placement& p, State state) {
+    style::draw_sprite(screen, draw_button(fonts, button(p.name), state).image, p.x, p.y);
+}
+
+void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title, const Image& options,
+                    const Image& select, const Image& credits, const Image& credits_text) {
+    const Image cursor = draw_cursor();
+    const Output& out = ctx.out;
+
+    Image screen = title;
+    for (const Placement& p : title_placements()) place(screen, fonts, p, State::Normal);
+    style::draw_sprite(screen, cursor, 560, 250);
+    style::preview_screen(out, "title", screen);
+    screen = title;
+    for (const Placement& p : title_placements())
+        place(screen, fonts, p, p.name == std::string("histoire") ? State::Hover : State::Normal);
+    style::draw_sprite(screen, cursor, 210, 240);
+    style::preview_screen(out, "title-hover", screen);
+
+    // Player 1 on the keyboard, player 2 the computer, progression on; the
+    // pointer over player 2's gamepad.
+    const State states[] = {State::Normal, State::Selected, State::Normal, State::Selected, State::Normal,
+                            State::Hover,  State::Selected, State::Normal, State::Normal};
+    screen = options;
+    for (std::size_t i = 0; i < options_placements().size(); ++i)
+        place(screen, fonts, options_placements()[i], states[i]);
+    style::draw_sprite(screen, cursor, 470, 160);
+    style::preview_screen(out, "options", screen);
+    screen = options;
+    for (std::size_t i = 0; i < options_placements().size(); ++i) {
+        const Placement& p = options_placements()[i];
+        const std::string name = p.name;
+        State s = name == "retour" ? State::Hover : name == "non" ? State::Selected : State::Normal;
+        if (i == 0 || i == 4) s = State::Selected;
+        if (i == 1) s = State::Hover;
+        place(screen, fonts, p, s);
+    }
+    style::draw_sprite(screen, cursor, 100, 436);
+    style::preview_screen(out, "options-back", screen);
+
+    // The selection screen with both fighters chosen, their names and
+    // statistics, and the prompt, where the game prints them.
+    screen = select;
+    style::draw_sprite(screen, draw_small_logo(fonts), 232, 14);
+    const FontFile& names = fonts.bold;
+    game_text(screen, names, 28, "VISHVAKARMAN", 53, 270, -1, {255, 255, 255}, true);
+    game_text(screen, names, 28, "LE PANDA", 582, 270, 1, {255, 255, 255}, true);
+    const char* stats[] = {"niveau 3", "FOR 10", "DEX 11", "VIG  9", "CON 10", "XP  42"};
+    for (int i = 0; i < 6; ++i) {
+        game_text(screen, fonts.condensed, 16, stats[i], 53, 170 + 16 * i, -1, {255, 255, 255}, true);
+        game_text(screen, fonts.condensed, 16, stats[i], 582, 170 + 16 * i, 1, {255, 255, 255}, true);
+    }
+    game_text(screen, fonts.condensed, 16, "pressez une touche pour continuer", 320, 65, 0, {255, 255, 255}, true);
+    style::draw_sprite(screen, cursor, 260, 330);
+    style::preview_screen(out, "select", screen);
+    screen = select;
+    style::draw_sprite(screen, draw_small_logo(fonts), 232, 14);
+    style::preview_screen(out, "select-empty", screen);
+
+    // The credits near their start and further up, with the game's prompt.
+    const FontFile prompt_font(ctx.fonts.path("lobster"));
+    for (const int top : {40, -560}) {
+        screen = credits;
+        style::draw_sprite(screen, credits_text, (640 - credits_text.width) / 2, top);
+        game_text(screen, prompt_font, 20, "Pressez une touche pour continuer", 320, 460, 0, {100, 100, 100}, false);
+        style::preview_screen(out, top > 0 ? "credits" : "credits-later", screen);
+    }
+}
+
+}  // namespace
+
+void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r) {
+    using namespace scenery;
+    cairo_t* cr = canvas.cr();
+    const double k = r / 33;  // drawn first at radius 33
+    for (int i = 0; i < 5; ++i) {
+        const double y = cy + (i * 8 - 16) * k, len = (58 - std::abs(i - 2) * 14) * k;
+        horizontal_source(cr, cx - r - len, cx - r, {{0, style::kFire, 0}, {1, style::kFire, 0.8}});
+        rect(cr, cx - r - len, y, len, 1.5);
+        cairo_fill(cr);
+        horizontal_source(cr, cx + r, cx + r + len, {{0, style::kJade, 0.8}, {1, style::kJade, 0}});
+        rect(cr, cx + r, y, len, 1.5);
+        cairo_fill(cr);
+    }
+    Canvas halo(640, 480);
+    cairo_arc(halo.cr(), cx, cy, r, 0, 2 * kPi);
+    set(halo.cr(), style::kFire);
+    cairo_fill(halo.cr());
+    halo.blur(12 * k);
+    canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.6);
+    cairo_arc(cr, cx, cy, r + 3, 0, 2 * kPi);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    linear_source(cr, cx - r, cy - r, cx + r, cy + r,
+                  {{0, style::kGoldLight}, {0.5, style::kGold}, {1, style::kGoldDeep}});
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r - 4, 0, 2 * kPi);
+    radial_source(cr, cx, cy - 8 * k, r, {{0, hex(0x8a1a14)}, {0.7, hex(0x3a0810)}, {1, hex(0x1a040a)}});
+    cairo_fill(cr);
+    style::Lettering look = style::fire_look(26 * k);
+    look.slant = 0.14;
+    const style::Placed vs = style::place_text(canvas, fonts.black, "VS", 26 * k, 0, cx, cy - 14 * k, 0.14);
+    style::draw_lettering(canvas, vs, look);
+}
+
+}  // namespace menus
+
+void produce_menu_screens(Context& ctx) {
+    using namespace menus;
+    const style::Fonts fonts(ctx.fonts);
+    for (const ButtonSpec& b : buttons())
+        for (int s = 0; s < b.states(); ++s)
+            ctx.out.write_bmp("graphics/" + std::string(b.name) + std::to_string(s) + ".bmp",
+                              draw_button(fonts, b, static_cast<State>(s)).image);
+    ctx.out.write_bmp("graphics/curseur.bmp", draw_cursor());
+
+    const Image title = draw_title_screen(fonts), options = draw_options_screen(fonts),
+                select = draw_select_screen(fonts);
+    const auto credit_lines = parse_credits(read_text_file(ctx.content_dir / "menus/credits.txt"), "menus/credits.txt");
+    const Image credits = draw_credits_screen(fonts, credit_lines), credits_text = draw_credits_text(fonts, credit_lines);
+    ctx.out.write_bmp("graphics/main.bmp", title);
+    ctx.out.write_bmp("graphics/options.bmp", options);
+    ctx.out.write_bmp("graphics/selectperso2.bmp", select);
+    ctx.out.write_bmp("graphics/logo1.bmp", draw_small_logo(fonts));
+    ctx.out.write_bmp("graphics/credits.bmp", credits);
+    ctx.out.write_bmp("graphics/blackscreen.bmp", draw_dialogue_screen(fonts));
+    ctx.out.write_bmp("graphics/txtcredits.bmp", credits_text);
+    if (ctx.out.preview_dir()) write_previews(ctx, fonts, title, options, select, credits, credits_text);
+}

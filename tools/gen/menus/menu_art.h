@@ -1,0 +1,105 @@
+#pragma once
+// The menu screens' art: the title screen and its buttons, the options
+// screen, the fighter selection backdrop with the game's small logo, the
+// credits, and the mouse pointer.
+//
+// A button is a set of pictures of one size, one per state, named
+// graphics/NAME0.bmp (normal), NAME1.bmp (under the pointer) and, for the
+// options, NAME2.bmp (the current choice). The normal picture's rectangle
+// is where the game takes clicks, so every label sits inside it. Buttons
+// are masked; their shape may start some rows below the picture's top,
+// where the game places a button higher than its neighbours.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/image.h"
+#include "menus/menu_style.h"
+
+struct Context;
+
+namespace menus {
+
+enum class State { Normal = 0, Hover = 1, Selected = 2 };
+
+enum class ButtonKind {
+    Title,   // the title screen's slanted blades
+    Choice,  // the options' three-state buttons
+    Back,    // "back", with an arrow
+};
+
+struct ButtonSpec {
+    const char* name;   // graphics/NAME0.bmp ...
+    const char* label;
+    ButtonKind kind;
+    int width, height;
+    int body_top = 0;   // rows of the picture above the button's shape
+    int states() const { return kind == ButtonKind::Choice ? 3 : 2; }
+};
+
+const std::vector<ButtonSpec>& buttons();
+const ButtonSpec& button(const std::string& name);
+
+// Where the game puts a button on a screen (its picture's top-left corner).
+struct Placement {
+    const char* name;
+    int x, y;
+};
+const std::vector<Placement>& title_placements();
+const std::vector<Placement>& options_placements();
+
+struct Box {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct ButtonArt {
+    Image image;
+    Box label;  // the label's ink, outline included, in the picture's pixels
+};
+ButtonArt draw_button(const style::Fonts& fonts, const ButtonSpec& desc, State state);
+
+// The pointer: an arrow whose tip is the picture's top-left pixel.
+constexpr int kCursorWidth = 20, kCursorHeight = 24;
+Image draw_cursor();
+
+// Full-screen backgrounds (640 x 480, opaque).
+Image draw_title_screen(const style::Fonts& fonts);
+Image draw_options_screen(const style::Fonts& fonts);
+Image draw_select_screen(const style::Fonts& fonts);
+// The story's dialogues and end screens (graphics/blackscreen.bmp).
+Image draw_dialogue_screen(const style::Fonts& fonts);
+// A "versus" seal of radius r, speed lines running out of it on both sides.
+void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r);
+
+// The game's name as a small masked logo for the selection screen.
+constexpr int kSmallLogoWidth = 176, kSmallLogoHeight = 50;
+Image draw_small_logo(const style::Fonts& fonts);
+
+// The credits as one tall masked picture, from content/menus/credits.txt:
+//
+//   [title] QUENDAVORIN FIGHTER 2     the game's name, large
+//   [subtitle] TARVENHOLT             under it
+//   [heading] Programmation           a role, in gold capitals
+//   Studio Pyxelharn                  any other line: an entry, in white
+//   [note] moteur maison en C++       a smaller line, in grey-blue
+//   (an empty line)                   a gap
+//
+// Lines starting with # are comments.
+struct CreditLine {
+    enum Kind { Title, Subtitle, Heading, Entry, Note, Gap } kind;
+    std::string text;
+};
+// Throws, naming the file and line, on an unknown [tag] or an empty tagged line.
+std::vector<CreditLine> parse_credits(std::string_view text, const std::string& source_name);
+// The rising picture is as wide as the screen; its two columns leave the
+// middle [left, right) clear for the game's footer.
+constexpr int kCreditsWidth = 640, kCreditsClearLeft = 160, kCreditsClearRight = 480;
+constexpr int kCreditsColumnWidth = kCreditsClearLeft - 8;
+Image draw_credits_text(const style::Fonts& fonts, const std::vector<CreditLine>& lines);
+// The screen behind, with the game's name (the [title] and [subtitle] lines).
+Image draw_credits_screen(const style::Fonts& fonts, const std::vector<CreditLine>& lines);
+
+}  // namespace menus
+
+void produce_menu_screens(Context& ctx);
