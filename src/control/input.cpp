@@ -62,11 +62,23 @@ void INPUT::init_combo(const ParamJoueur& p)
     }
 }
 
-actionperso INPUT::GetTouche(const ParamJoueur& p, bool b)
+Touches lire_touches(const ParamJoueur& p)
 {
     if (p.control == CONTROLE_JOYSTICK && (p.joueur == 1 || p.joueur == 2))
-        QuelToucheJoy(p);
-    const auto tenu = [&p](int role) { return key[p.pkeys[role]] != 0; };
+        INPUT::QuelToucheJoy(p);
+    Touches tenues = 0;
+    for (int role = 0; role < NB_TOUCHES; ++role)
+        if (key[p.pkeys[role]])
+            tenues |= 1u << role;
+    return tenues;
+}
+
+actionperso INPUT::GetTouche(const ParamJoueur& p, bool b) { return GetTouche(p, b, lire_touches(p)); }
+
+actionperso INPUT::GetTouche(const ParamJoueur& p, bool b, Touches tenues)
+{
+    lues = tenues;
+    const auto tenu = [tenues](int role) { return (tenues >> role & 1) != 0; };
     struct Cas {
         bool tenu;
         int stocke;

@@ -18,6 +18,12 @@ enum actionperso {
 // A combo's action code is its index in the table plus this.
 constexpr int PREMIER_COMBO = csp1;
 
+// The keys of a side held at one tick, one bit per key role (TOUCHE_...).
+using Touches = uint16_t;
+
+// What side p holds now: its keyboard keys, or its joystick read as them.
+Touches lire_touches(const ParamJoueur& p);
+
 struct COMBO {
     int nbtouches = 0;     // keys in the sequence, at most 7
     int touches[7] = {};   // key codes, oldest first
@@ -35,9 +41,13 @@ public:
     int keys[MAX_TOUCHES] = {};
 
     void init_combo(const ParamJoueur& p);
+    Touches lues = 0;         // the keys the last read found held
+
     // One read of the controls. b: the fighter faces left.
     actionperso GetTouche(const ParamJoueur& p, bool b);
-    void QuelToucheJoy(const ParamJoueur& p);
+    // The same from keys given (a replay's).
+    actionperso GetTouche(const ParamJoueur& p, bool b, Touches tenues);
+    static void QuelToucheJoy(const ParamJoueur& p);
     // Records key a (-1: none held) in the history.
     void stockeclavier(const ParamJoueur& p, int a);
     actionperso testcombo(bool retourne, const ParamJoueur& p);

@@ -81,7 +81,11 @@ void Moteur::TickCombat(ParamMoteur* PM)
     ParamLvl& lvl = PM->Parlvl;
     p1.getInfo(p2.status, p2.GetX());
     p2.getInfo(p1.status, p1.GetX());
-    if (horloge.reelle()) {
+    if (rejeu) {
+        const uint32_t e = tick_match < static_cast<int64_t>(rejeu->entrees.size()) ? rejeu->entrees[tick_match] : 0;
+        p1.touches_imposees = static_cast<int>(e & 0xFFFF);
+        p2.touches_imposees = static_cast<int>(e >> 16);
+    } else if (horloge.reelle()) {
         poll_keyboard();
         poll_joystick();
     }
@@ -108,6 +112,15 @@ void Moteur::TickCombat(ParamMoteur* PM)
     TestTremble();
     if (tremble)
         Tremble(lvl);
+    ++tick_match;
+    if (enregistrement) {
+        // A computer side reads no keys: it records none.
+        const auto tenues = [](const Perso& p, const ParamJoueur& j) -> uint32_t {
+            return j.control == CONTROLE_CPU ? 0 : p.clav.lues;
+        };
+        enregistrement->entrees.push_back(tenues(p1, PM->parP1) | tenues(p2, PM->parP2) << 16);
+        enregistrement->sommes.push_back(static_cast<uint32_t>(SommeEtat(PM)));
+    }
 }
 
 void Moteur::ImageCombat(ParamMoteur* PM)

@@ -27,6 +27,7 @@ struct EtatMatch {
     Alea alea{1};
     int32_t scrollx = 0, scrolly = 0;
     int32_t t = 0, s = 0;   // the fight's clocks (global counters)
+    int64_t tick_match = 0;
 };
 
 #endif

@@ -28,12 +28,22 @@ int x_plaque_j2(PERSO p)
 
 void Moteur::NewGame(ParamMoteur* PM)
 {
-    alea.semer(std::random_device{}());
+    std::random_device hasard;
+    NewGame(PM, static_cast<uint64_t>(hasard()) << 32 | hasard());
+}
+
+void Moteur::NewGame(ParamMoteur* PM, uint64_t graine)
+{
+    alea.semer(graine);
+    if (enregistrement)
+        enregistrement->commencer(*PM, graine);
     DebutMatch(PM);
     for (;;) {
         NewRound(PM);
         const int resultat = Gogogo(PM, 60);
         if (resultat == ROUND_ABANDONNE) {
+            if (enregistrement)
+                enregistrement->somme_finale = SommeEtat(PM);
             sonjeu.stop(0, 0);
             DestroyJeu(PM);
             return;
@@ -48,8 +58,11 @@ void Moteur::NewGame(ParamMoteur* PM)
 
 void Moteur::DebutMatch(ParamMoteur* PM)
 {
-    // The fight's clocks are its own from here to the teardown.
-    t = 0;
+    // The fight's clocks are its own from here to the teardown. (The
+    // engine's own t counts a round's seconds: the clock is ::t.)
+    ::t = 0;
+    ::s = 0;
+    tick_match = 0;
     if (horloge.reelle())
         horloges_au_combat(true);
     nbround = 2;
@@ -90,7 +103,11 @@ void Moteur::ResultatMatch(ParamMoteur* PM)
 {
     PM->winner = nbwinp1 > nbwinp2 ? 1 : 2;
     sonjeu.stop(0, 0);
-    if (PM->ModeEvolution) {
+    if (enregistrement) {
+        enregistrement->winner = PM->winner;
+        enregistrement->somme_finale = SommeEtat(PM);
+    }
+    if (PM->ModeEvolution && !rejeu) {
         // Only the experience comes back from the fight.
         PM->parP1.carac.experience = p1.donneesperso.carac.experience;
         PM->parP2.carac.experience = p2.donneesperso.carac.experience;

@@ -17,6 +17,7 @@
 #include "etatmatch.h"
 #include "horloge.h"
 #include "parammoteur.h"
+#include "rejeu.h"
 
 // How a round ended.
 enum ResultatRound {
@@ -61,6 +62,14 @@ public:
     Horloge horloge;
     // The match's random generator, seeded by NewGame (or the match runner).
     Alea alea;
+    // Logic ticks of fighting played in this match (round-end sequences aside).
+    int64_t tick_match = 0;
+    // When set, every tick's keys and checksum are written into it, and the
+    // match's seed, result and final checksum.
+    Rejeu* enregistrement = nullptr;
+    // When set, the keys of every tick come from it, and the match saves no
+    // experience: a replay.
+    const Rejeu* rejeu = nullptr;
     // Hits landed by each side in this match (clean and guarded), for reports.
     int coups[2] = {0, 0};
     // Told of every hit as it lands, for balancing reports: the side that
@@ -71,8 +80,10 @@ public:
     Moteur() = default;
     explicit Moteur(Horloge h) : horloge(h) {}
 
-    // Plays the whole match; returns when it is over or abandoned.
+    // Plays the whole match; returns when it is over or abandoned. The seed
+    // is drawn afresh, or given (a replay's).
     void NewGame(ParamMoteur* PM);
+    void NewGame(ParamMoteur* PM, uint64_t graine);
 
     // Set-up and teardown.
     void InitParamLvl(ParamMoteur* PM);

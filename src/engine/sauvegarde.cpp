@@ -35,6 +35,7 @@ EtatMatch Moteur::Sauver(const ParamMoteur* PM) const
     e.scrolly = PM->Parlvl.scrolly;
     e.t = ::t;
     e.s = ::s;
+    e.tick_match = tick_match;
     return e;
 }
 
@@ -75,6 +76,7 @@ void Moteur::Restaurer(const EtatMatch& e, ParamMoteur* PM)
     PM->Parlvl.scrolly = e.scrolly;
     ::t = e.t;
     ::s = e.s;
+    tick_match = e.tick_match;
     ordre_dessin.valide = false;
 }
 
@@ -88,6 +90,6 @@ uint64_t Moteur::SommeEtat(const ParamMoteur* PM) const
     for (const char* c = txt; c && *c; ++c)
         h.ajouter(int64_t(*c));
     h.ajouter({horloge.periode(), horloge.reste_us(), horloge.ticks(), int64_t(alea.etat)});
-    h.ajouter({PM->Parlvl.scrollx, PM->Parlvl.scrolly, ::t.load(), ::s.load()});
+    h.ajouter({PM->Parlvl.scrollx, PM->Parlvl.scrolly, ::t.load(), ::s.load(), tick_match});
     return h.valeur();
 }

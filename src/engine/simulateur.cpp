@@ -1,5 +1,6 @@
 #include "simulateur.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 SimulateurMatch::SimulateurMatch(const ParamMoteur& pm) : pm_(pm), m_(std::make_unique<Moteur>(Horloge(false)))
@@ -12,13 +13,15 @@ SimulateurMatch::~SimulateurMatch() { m_->DestroyJeu(&pm_); }
 
 uint64_t SimulateurMatch::somme() const { return m_->SommeEtat(&pm_); }
 
-RapportMatch SimulateurMatch::jouer(unsigned graine)
+RapportMatch SimulateurMatch::jouer(uint64_t graine)
 {
     // Every match starts from the state the set-up left, as a match of the
     // game starts on a freshly set-up engine.
     m_->Restaurer(depart_, &pm_);
     gamet = 0;
     m_->alea.semer(graine);
+    if (m_->enregistrement)
+        m_->enregistrement->commencer(pm_, graine);
 
     RapportMatch r;
     for (;;) {
@@ -26,6 +29,8 @@ RapportMatch SimulateurMatch::jouer(unsigned graine)
         int resultat = ROUND_ABANDONNE;
         if (!jouer_round(r, resultat)) {
             r.abandonne = true;
+            if (m_->enregistrement)
+                m_->enregistrement->somme_finale = somme();
             m_->sonjeu.stop(0, 0);
             break;
         }
@@ -81,4 +86,29 @@ void SimulateurMatch::jouer_fin_de_round()
             m.ImageFinpartie(&pm_);
     }
     m.ConclureFinpartie();
+}
+
+VerificationRejeu verifier_rejeu(const Rejeu& r)
+{
+    VerificationRejeu v;
+    SimulateurMatch sim(r.parametres());
+    sim.moteur().rejeu = &r;
+    // A recorded match ends where its record does; one cut short there was abandoned.
+    const int64_t ticks = static_cast<int64_t>(r.entrees.size());
+    sim.script = [ticks, &r](int64_t tick) { return r.winner != 0 || tick < ticks; };
+    sim.ticks_max = ticks + 60;
+    sim.apres_tick = [&v, &r](int64_t tick, uint64_t somme) {
+        const bool ecart = tick > static_cast<int64_t>(r.sommes.size()) ||
+                           static_cast<uint32_t>(somme) != r.sommes[static_cast<size_t>(tick - 1)];
+        if (ecart && v.premier_ecart < 0)
+            v.premier_ecart = tick;
+    };
+    const RapportMatch rapport = sim.jouer(r.graine);
+    v.winner = rapport.winner;
+    v.somme_finale = rapport.somme;
+    v.ticks = rapport.ticks;
+    if (v.premier_ecart < 0 && v.ticks != ticks)
+        v.premier_ecart = std::min(v.ticks, ticks) + 1;
+    v.conforme = v.premier_ecart < 0 && v.somme_finale == r.somme_finale && v.winner == r.winner;
+    return v;
 }

@@ -43,8 +43,9 @@ public:
     // A match that has not ended after this many ticks is cut short.
     int64_t ticks_max = 60 * 60 * 20;
 
-    // Plays one match; `graine` makes it repeatable.
-    RapportMatch jouer(unsigned graine);
+    // Plays one match; `graine` makes it repeatable. The engine's
+    // enregistrement and rejeu record it or play a recorded one, as in the game.
+    RapportMatch jouer(uint64_t graine);
 
     Moteur& moteur() { return *m_; }
     ParamMoteur& parametres() { return pm_; }
@@ -60,5 +61,15 @@ private:
     bool jouer_round(RapportMatch& r, int& resultat);
     void jouer_fin_de_round();
 };
+
+// A replay played again headless, tick for tick, against what it recorded.
+struct VerificationRejeu {
+    int winner = 0;
+    uint64_t somme_finale = 0;
+    int64_t ticks = 0;
+    int64_t premier_ecart = -1;   // the first tick whose checksum differs (1-based), -1: none
+    bool conforme = false;        // every tick, the final checksum and the winner as recorded
+};
+VerificationRejeu verifier_rejeu(const Rejeu& r);
 
 #endif

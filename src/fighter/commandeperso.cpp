@@ -18,7 +18,9 @@ void Perso::PlayerInput(ParamJoueur pl, ParamLvl plvl)
     const bool attaque = info.adv.status.estdans(donnecoup);
     // Read even when ignored below, so that a human's key history goes on.
     const actionperso code =
-        pl.control == CONTROLE_CPU ? ai.QuelleAction(info) : clav.GetTouche(pl, EstRetourne());
+        pl.control == CONTROLE_CPU  ? ai.QuelleAction(info)
+        : touches_imposees >= 0     ? clav.GetTouche(pl, EstRetourne(), static_cast<Touches>(touches_imposees))
+                                    : clav.GetTouche(pl, EstRetourne());
     if (un_de(status, {pommes, donnecoup, releve, taunt, touche, touchetombe, baisse, esquive, aterre}))
         return;
 

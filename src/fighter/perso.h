@@ -71,6 +71,7 @@ public:
     int nbcoupsdonnes = 0;      // chained hits given
     bool ModeEvolution = false;
     int x_scr = 320;            // screen column handed to every sound
+    int touches_imposees = -1;  // the keys a replay holds this tick; -1: read the controls
 
     // Core.
     void PersoVarInit(ParamJoueur p);

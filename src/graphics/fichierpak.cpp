@@ -35,6 +35,16 @@ int octets_par_pixel(int profondeur)
 
 constexpr int64_t OBJETS_MAX = 4096;
 
+// Object and property types are four printable characters ("BMP ",
+// "NAME"); anything else, the loader's end marker -1 among them, is damage.
+bool type_lisible(const uint8_t* p)
+{
+    for (int i = 0; i < 4; ++i)
+        if (p[i] < 0x20 || p[i] > 0x7E)
+            return false;
+    return true;
+}
+
 }  // namespace
 
 const char* defaut_pak(const uint8_t* o, size_t taille)
@@ -60,12 +70,16 @@ const char* defaut_pak(const uint8_t* o, size_t taille)
         for (;;) {
             if (!reste(4))
                 return "cut short";
+            if (!type_lisible(o + pos))
+                return "an object or property of no known type";
             type = s32(o + pos);
             pos += 4;
             if (type != id('p', 'r', 'o', 'p'))
                 break;
             if (!reste(8))
                 return "cut short";
+            if (!type_lisible(o + pos))
+                return "an object or property of no known type";
             nomme = nomme || s32(o + pos) == id('N', 'A', 'M', 'E');
             const int64_t longueur = s32(o + pos + 4);
             pos += 8;

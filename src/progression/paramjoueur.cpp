@@ -38,12 +38,17 @@ const char* fichier_xp(PERSO p) { return p >= shiz && p <= panda ? FICHIERS[p].x
 
 void ParamJoueur::SetPerso(PERSO p)
 {
+    SetPersoSansXp(p);
+    load_xp_file();
+}
+
+void ParamJoueur::SetPersoSansXp(PERSO p)
+{
     if (p < shiz || p > panda)
         std::exit(1);
     perso = p;
     xp_pathfile = FICHIERS[p].xp;
     p_pathfile = FICHIERS[p].anim;
-    load_xp_file();
 }
 
 void ParamJoueur::SetKey()

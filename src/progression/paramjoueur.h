@@ -29,6 +29,9 @@ public:
     // Chooses the fighter and reads its experience file. An unknown fighter
     // ends the game with status 1.
     void SetPerso(PERSO p);
+    // The same without reading the experience file (a replay brings its own
+    // characteristics).
+    void SetPersoSansXp(PERSO p);
     void SetJoueur(int b) { joueur = b; }
     // The default keys of the side; other sides keep theirs.
     void SetKey();

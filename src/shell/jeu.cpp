@@ -3,7 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "ecriture_atomique.h"
 #include "erreur_fatale.h"
@@ -38,11 +40,16 @@ bool est_un_dossier(const char* chemin)
 
 bool dans_le_dossier_de_donnees() { return est_un_dossier("graphics") && est_un_dossier("stage"); }
 
-void preparer_dossier_de_donnees()
+void verifier_dossier_de_donnees()
 {
     if (!dans_le_dossier_de_donnees())
         erreur_fatale("dossier de donnees introuvable : le jeu se lance depuis son dossier data "
                       "(cd data && ../build/src/zef), ou avec ./zef.sh");
+}
+
+void preparer_dossier_de_donnees()
+{
+    verifier_dossier_de_donnees();
     // A save that a crash interrupted left its copy behind; the file itself
     // is whole.
     effacer_copie_abandonnee("zef.ini");
@@ -133,9 +140,12 @@ void Jeu::Executer(int choix)
 void Jeu::lancer_versus()
 {
     e = new Moteur;
+    Rejeu rejeu;
+    e->enregistrement = &rejeu;
     e->NewGame(&parMoteur);
     delete e;
     e = nullptr;
+    garder_rejeu(rejeu, std::time(nullptr));
     continuer = false;
     // The Escape that left the match must not also quit from the title screen.
     for (poll_keyboard(); key[KEY_ESC]; poll_keyboard())
@@ -216,4 +226,36 @@ void Jeu::introdujeu()
     if (intro)
         destroy_bitmap(intro);
     destroy_bitmap(buffer);
+}
+
+int Jeu::revoir(const char* chemin)
+{
+    // A replay reads the settings and writes nothing.
+    verifier_dossier_de_donnees();
+    Rejeu r;
+    if (const char* defaut = charger_rejeu(chemin, r)) {
+        std::fprintf(stderr, "zef: %s: %s\n", chemin, defaut);
+        return 2;
+    }
+    chargerFichierConfig(&parMoteur);   // the volumes
+    if (!ouvrir_ecran()) {
+        allegro_message("Cannot open a 640x480 display: %s", allegro_error);
+        return 1;
+    }
+    // No experience file is read or written: the record has the characteristics.
+    ParamMoteur pm = r.parametres();
+    Rejeu rejoue;
+    {
+        Moteur m;
+        m.rejeu = &r;
+        m.enregistrement = &rejoue;
+        m.NewGame(&pm, r.graine);
+    }
+    // Left with Escape, the match is not over: nothing to compare.
+    if (rejoue.winner == 0 && r.winner != 0)
+        return 0;
+    const bool conforme = rejoue.winner == r.winner && rejoue.somme_finale == r.somme_finale;
+    std::printf("winner %d, final checksum %016llx: %s\n", rejoue.winner,
+                static_cast<unsigned long long>(rejoue.somme_finale), conforme ? "as recorded" : "DIFFERENT from the record");
+    return conforme ? 0 : 2;
 }

@@ -27,6 +27,10 @@ public:
     // One match with the current parameters.
     void lancer_versus();
     void lancer_histoire();
+    // Plays a recorded match in the window, as it was played, prints its
+    // winner and final checksum, then returns the process status: 0, or 2
+    // when the file cannot be played or the match differs from its record.
+    int revoir(const char* chemin);
     // Acts on a choice of the title screen.
     void Executer(int choix);
 
@@ -38,6 +42,7 @@ private:
 // The game runs in its data folder: ends with a message saying how to start
 // it when it is not there; removes the copies an interrupted save left.
 bool dans_le_dossier_de_donnees();
+void verifier_dossier_de_donnees();
 void preparer_dossier_de_donnees();
 
 // Sets the 640 x 480 display: full screen when the platform grants it,

@@ -1,14 +1,25 @@
 // Entry point: brings the libraries up in order, starts the clocks and hands
 // over to the game shell.
 #include <cstdlib>
+#include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "declar.h"
 #include "jeu.h"
 #include "../platform/ttftext.h"
 
-int main()
+// zef                 the game
+// zef --revoir FILE    plays a recorded match, then ends
+int main(int argc, char** argv)
 {
+    const char* rejeu = nullptr;
+    if (argc == 3 && std::string(argv[1]) == "--revoir") {
+        rejeu = argv[2];
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: zef [--revoir FILE]\n");
+        return 2;
+    }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     allegro_init();
     set_window_title("Quendavorin Fighter 2 - Tarvenholt - v0.1.6");
@@ -41,6 +52,8 @@ int main()
     alfont_text_mode(-1);
 
     Jeu* jeu = new Jeu;   // lives until the process ends
+    if (rejeu)
+        return jeu->revoir(rejeu);
     jeu->ZeF();
 
     alfont_exit();

@@ -94,24 +94,26 @@ TEST_F(Cpu, WeightsFollowDistanceAndTheOpponentsSituation)
 TEST_F(Cpu, TheDrawWalksTheRunningSumAndShortRowsWait)
 {
     ia.SetPond(20, 25, 20, 1, 10, 15, 10);
-    // Find seeds whose second draw gives the wanted r, rather than assume a libc.
+    // Seeds of the match's generator whose second draw gives the wanted r.
     const auto tirage_pour = [](int r) {
-        for (unsigned graine = 1; graine < 100000; ++graine) {
-            std::srand(graine);
-            std::rand();
-            if (std::rand() % 100 + 1 == r)
+        for (uint64_t graine = 1; graine < 100000; ++graine) {
+            Alea a(graine);
+            a.tirer();
+            if (a.tirer() % 100 + 1 == r)
                 return graine;
         }
-        return 0u;
+        return uint64_t(0);
     };
-    std::srand(tirage_pour(66));
+    Alea alea;
+    ia.alea = &alea;
+    alea.semer(tirage_pour(66));
     EXPECT_EQ(ia.NvlStrategie(), defendre);
-    std::srand(tirage_pour(65));
+    alea.semer(tirage_pour(65));
     EXPECT_EQ(ia.NvlStrategie(), donnerCoupSpe);
     EXPECT_EQ(ia.timestrat, t);
 
     ia.SetPond(20, 5, 15, 44, 10, 2, 2);   // adds up to 98
-    std::srand(tirage_pour(99));
+    alea.semer(tirage_pour(99));
     EXPECT_EQ(ia.NvlStrategie(), attendre);
 }
 

@@ -2,10 +2,12 @@
 // the fighters.
 //
 //   zef-sim --p1 shiz --p2 panda --stage inde --matches 200 --seed 7 [--data DIR] [--moves]
+//   zef-sim --revoir FILE [--data DIR]
 //
 // Prints one line per match and a summary; --moves adds, for each side, what
 // every slot landed (clean and guarded hits, life taken). Run from the game's
-// data folder, or name it with --data.
+// data folder, or name it with --data. --revoir plays a recorded match again
+// and checks it against its record: status 0 when it matches, 2 otherwise.
 #include <allegro.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -33,10 +36,39 @@ int indice(const char* const (&noms)[N], const std::string& nom)
     return -1;
 }
 
+// Plays a replay again and tells whether it is the match it recorded.
+int revoir(const char* chemin)
+{
+    Rejeu r;
+    if (const char* defaut = charger_rejeu(chemin, r)) {
+        std::fprintf(stderr, "zef-sim: %s: %s\n", chemin, defaut);
+        return 2;
+    }
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    set_color_depth(16);
+    set_color_conversion(COLORCONV_TOTAL);
+    alfont_init();
+    const VerificationRejeu v = verifier_rejeu(r);
+    std::printf("%s: %s vs %s on %s, %.1f s of fighting\n", chemin, PERSOS[r.cotes[0].perso], PERSOS[r.cotes[1].perso],
+                DECORS[r.stage], static_cast<double>(v.ticks) / 60.0);
+    std::printf("winner %d, final checksum %016llx\n", v.winner, static_cast<unsigned long long>(v.somme_finale));
+    if (v.conforme) {
+        std::printf("as recorded\n");
+        return 0;
+    }
+    std::printf("DIFFERENT from the record (winner %d, final checksum %016llx)", r.winner,
+                static_cast<unsigned long long>(r.somme_finale));
+    if (v.premier_ecart > 0)
+        std::printf(": first differing tick %lld", static_cast<long long>(v.premier_ecart));
+    std::printf("\n");
+    return 2;
+}
+
 [[noreturn]] void usage(const char* message)
 {
     std::fprintf(stderr, "zef-sim: %s\n", message);
     std::fprintf(stderr, "usage: zef-sim --p1 FIGHTER --p2 FIGHTER --stage STAGE [--matches N] [--seed N] [--data DIR] [--moves]\n"
+                         "       zef-sim --revoir FILE [--data DIR]\n"
                          "  fighters: shiz talon vishvakarman panda; stages: aeroport elbeuf inde\n");
     std::exit(2);
 }
@@ -71,6 +103,7 @@ int main(int argc, char** argv)
     int p1 = 0, p2 = 1, decor = 0, matches = 10;
     unsigned graine = 1;
     bool par_coup = false;
+    std::string rejeu;   // absolute: --data may change the folder after it
     for (int i = 1; i < argc; ++i) {
         const std::string opt = argv[i];
         if (opt == "--moves") {
@@ -90,6 +123,8 @@ int main(int argc, char** argv)
             matches = std::atoi(val.c_str());
         else if (opt == "--seed")
             graine = static_cast<unsigned>(std::strtoul(val.c_str(), nullptr, 10));
+        else if (opt == "--revoir")
+            rejeu = std::filesystem::absolute(val).string();
         else if (opt == "--data") {
             if (chdir(val.c_str()) != 0)
                 usage(("cannot enter " + val).c_str());
@@ -102,6 +137,8 @@ int main(int argc, char** argv)
     }
     if (matches < 1)
         usage("--matches needs a positive number");
+    if (!rejeu.empty())
+        return revoir(rejeu.c_str());
 
     install_allegro(SYSTEM_NONE, &errno, atexit);
     set_color_depth(16);
