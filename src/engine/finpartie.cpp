@@ -156,9 +156,10 @@ bool Moteur::TickFinpartie(ParamMoteur* PM)
         const ObjetGraph& banniere = BanniereFin(PM);
         sonjeu.jouer(1, &banniere == &timeup ? 6 : &banniere == &perfect ? 5 : 4);
     }
+    // Kept in the engine, whoever runs the sequence: it is part of the state.
     if (stade == 2 && s - tps_stade == 3)
-        return true;
-    return false;
+        fini = true;
+    return fini;
 }
 
 const ObjetGraph& Moteur::BanniereFin(const ParamMoteur*) const

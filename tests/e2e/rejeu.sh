@@ -33,6 +33,7 @@ attendre_fin 5
 
 rejeu=$(ls "$jeu"/replays/*-shiz-panda.zrp 2>/dev/null | head -1)
 verifier "the match was recorded under replays/" "$(ls "$jeu"/replays/*.zrp 2>/dev/null | wc -l) == 1"
+[ -n "${ZEF_KEEP_SHOTS:-}" ] && cp "$rejeu" "$ZEF_KEEP_SHOTS/"
 "$sim" --revoir "$rejeu" --data "$jeu" > "$travail/sim.txt" 2>&1
 statut_sim=$?
 cat "$travail/sim.txt"
