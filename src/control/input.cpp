@@ -48,6 +48,9 @@ void INPUT::init_combo(const ParamJoueur& p)
 {
     t0 = t;
     nbkeys = 0;
+    nbappuis = 0;
+    precedentes = 0;
+    lecture = 0;
     nbcombo = NB_COMBOS;
     for (COMBO& c : combos)
         c = COMBO();

@@ -51,11 +51,35 @@ public:
     // Records key a (-1: none held) in the history.
     void stockeclavier(const ParamJoueur& p, int a);
     actionperso testcombo(bool retourne, const ParamJoueur& p);
+
+    // The enhanced reading (see edition.h): keys as presses and releases,
+    // ticks counted by the reads themselves.
+    struct Appui {
+        int32_t touche = -1;    // key code
+        int32_t appui = 0;      // read at which it went down
+        int32_t relache = -1;   // read at which it came up, -1 while held
+    };
+    static constexpr int NB_APPUIS = 8;
+    // Reads allowed between a key's release (or its press while it is still
+    // held) and the next press of a sequence: about 250 ms.
+    static constexpr int32_t ECART_MAX = 15;
+    // An attack key pressed this many reads before the sequence's last
+    // direction still counts as pressed after it.
+    static constexpr int32_t GRACE = 4;
+    Appui appuis[NB_APPUIS];   // the latest presses, oldest first
+    int nbappuis = 0;
+    Touches precedentes = 0;   // what the last read held
+    int32_t lecture = 0;       // reads so far
+    actionperso GetToucheAppuis(const ParamJoueur& p, bool b, Touches tenues);
+    // The special move whose sequence the latest presses make, or rien.
+    actionperso combo_des_appuis(bool retourne, const ParamJoueur& p) const;
     bool peutEnSaut(actionperso a) const { return combos[a - PREMIER_COMBO].enSaut; }
     // The key history and the combos it is matched against.
     void Resumer(Somme& h) const
     {
-        h.ajouter({nbcombo, t0, nbkeys});
+        h.ajouter({nbcombo, t0, nbkeys, nbappuis, precedentes, lecture});
+        for (const Appui& a : appuis)
+            h.ajouter({a.touche, a.appui, a.relache});
         for (int k : keys)
             h.ajouter(int64_t(k));
         for (const COMBO& c : combos) {

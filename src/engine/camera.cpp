@@ -1,9 +1,12 @@
 #include "moteur.h"
 
+#include <algorithm>
+
 void Moteur::TesteScrollX(ParamLvl& par)
 {
     // Fighters pinned at opposite edges of the view hold the camera.
-    if ((p1.touchegauche(par) && p2.touchedroit(par)) || (p2.touchegauche(par) && p1.touchedroit(par)))
+    if (!regles.camera_deux_persos &&
+        ((p1.touchegauche(par) && p2.touchedroit(par)) || (p2.touchegauche(par) && p1.touchedroit(par))))
         return;
     par.scrollx = (p1.GetX() + p2.GetX()) / 2 - 320;
     const int largeur = par.fond ? par.fond->w : 640;
@@ -27,6 +30,10 @@ int haut_reference(const Perso& p)
 
 void Moteur::TesteScrollY(ParamLvl& par)
 {
+    if (regles.camera_deux_persos) {
+        CameraVerticale(par);
+        return;
+    }
     const int h1 = haut_reference(p1);
     const int h2 = haut_reference(p2);
     if (h1 - par.scrolly > 480 && h1 >= h2)
@@ -82,4 +89,21 @@ void Moteur::TestFlip()
         if (!p2.EstRetourne() && peut_tourner(p2))
             p2.seretourne();
     }
+}
+
+void Moteur::CameraVerticale(ParamLvl& par)
+{
+    // The view rises to keep the higher fighter's picture below the bars,
+    // but never so far that the lower one's head leaves the screen.
+    constexpr int MARGE_HAUT = 100;   // room for the bars above the jumper
+    constexpr int MARGE_TETE = 40;    // the lower fighter's head stays this far inside
+    const bool p1_haut = p1.GetY() >= p2.GetY();
+    const Perso& haut = p1_haut ? p1 : p2;
+    const Perso& bas = p1_haut ? p2 : p1;
+    const int sommet = haut.GetY() + haut.dy;
+    const int tete = bas.GetY() + bas.dy;
+    int cible = sommet - (480 - MARGE_HAUT);
+    cible = std::min(cible, tete - MARGE_TETE);
+    const int hauteur = par.fond ? par.fond->h : 480;
+    par.scrolly = std::max(0, std::min(cible, hauteur - 480));
 }

@@ -14,6 +14,7 @@ ParamMoteur Rejeu::parametres() const
     ParamMoteur pm;
     pm.ModeEvolution = evolution;
     pm.ModeDeJeu = mode;
+    pm.edition = edition;
     pm.Parlvl.stage = stage;
     for (int i = 0; i < 2; ++i) {
         ParamJoueur& j = i == 0 ? pm.parP1 : pm.parP2;

@@ -9,6 +9,7 @@
 
 #include "../fighter/perso.h"
 #include "../shell/alea.h"
+#include "etatameliore.h"
 #include "horloge.h"
 
 struct EtatMatch {
@@ -28,6 +29,7 @@ struct EtatMatch {
     int32_t scrollx = 0, scrolly = 0;
     int32_t t = 0, s = 0;   // the fight's clocks (global counters)
     int64_t tick_match = 0;
+    EtatAmeliore plus;
 };
 
 #endif

@@ -83,16 +83,18 @@ void Moteur::DebutFinpartie(ParamMoteur* PM)
     p2.status.fixerPrior(0);
     clear_keybuf();
     clear_bitmap(buffer);
-    const int v1 = p1.GetVie(), v2 = p2.GetVie();
-    if (v1 == v2)
+    const int v1 = VieDecisive(p1), v2 = VieDecisive(p2);
+    // Ahead: the larger life, or in the enhanced edition the larger share.
+    const int avance = v1 <= 0 || v2 <= 0 ? (v1 > v2) - (v1 < v2) : Avance();
+    if (avance == 0)
         txt = "match nul";
-    if (v1 > v2) {
+    if (avance > 0) {
         txt = victoire(p1.pers, true);
         p2.SetAnim(17);
         p2.status.ajouter(repos);
         p2win = false;
     }
-    if (v2 > v1) {
+    if (avance < 0) {
         txt = victoire(p2.pers, false);
         p1.SetAnim(17);
         p1.status.ajouter(repos);
@@ -113,6 +115,14 @@ void Moteur::DebutFinpartie(ParamMoteur* PM)
     stade = -1;
     tps_stade = s;
     fini = false;
+    plus.tick_fin = 0;
+    plus.annonce = plus.fight = 0;
+    if (regles.banniere_d_abord) {
+        // The outcome is called at once; the poses and the line follow.
+        stade = 0;
+        const ObjetGraph& banniere = BanniereFin(PM);
+        sonjeu.jouer(1, &banniere == &timeup ? 6 : &banniere == &perfect ? 5 : 4);
+    }
 }
 
 bool Moteur::TickFinpartie(ParamMoteur* PM)
@@ -134,6 +144,11 @@ bool Moteur::TickFinpartie(ParamMoteur* PM)
         Tremble(lvl);
     p1.NewPos();
     p2.NewPos();
+    VieillirEffets();
+    if (regles.banniere_d_abord) {
+        PhasesFinAmeliorees(lvl);
+        return fini;
+    }
 
     if (stade == -1 && s - tps_stade <= 0) {
         stade = 0;
@@ -162,11 +177,34 @@ bool Moteur::TickFinpartie(ParamMoteur* PM)
     return fini;
 }
 
+void Moteur::PhasesFinAmeliorees(ParamLvl& lvl)
+{
+    // Stade 0: the banner, the last moves in slow motion, the falls; from
+    // 1.5 s on and once both are down to earth, stade 1: the winner poses
+    // and its line is shown for two seconds.
+    constexpr int32_t TICKS_BANNIERE = 90, TICKS_POSE = 120;
+    ++plus.tick_fin;
+    if (stade == 0 && plus.tick_fin >= TICKS_BANNIERE && p1.touchesol(lvl) && p2.touchesol(lvl)) {
+        stade = 1;
+        tps_stade = plus.tick_fin;
+        SetVitesse(6);
+        for (auto [p, gagne] : {std::pair<Perso*, bool>{&p1, p1win}, {&p2, p2win}})
+            if (gagne) {
+                p->stop();
+                p->SetAnim(15);
+            }
+    }
+    if (stade == 1 && plus.tick_fin - tps_stade >= TICKS_POSE)
+        fini = true;
+}
+
+bool Moteur::BanniereVisible() const { return regles.banniere_d_abord ? stade == 0 : stade == 2; }
+
 const ObjetGraph& Moteur::BanniereFin(const ParamMoteur*) const
 {
     if (stimer <= 0)
         return timeup;
-    if (p1.GetVie() >= p1.donneesperso.PV || p2.GetVie() >= p2.donneesperso.PV)
+    if (VieDecisive(p1) >= p1.donneesperso.PV || VieDecisive(p2) >= p2.donneesperso.PV)
         return perfect;
     return KO;
 }
@@ -177,7 +215,8 @@ void Moteur::ImageFinpartie(ParamMoteur* PM)
     clear_bitmap(buffer);
     lvl.AfficheDecor(buffer);
     AffichPersos(PM);
-    if (stade == 2) {
+    AfficheEtincelles(lvl);
+    if (BanniereVisible()) {
         // The banner is centred on the view and drawn through the camera.
         ObjetGraph banniere = BanniereFin(PM);
         if (banniere.ObjBmp) {
@@ -188,6 +227,13 @@ void Moteur::ImageFinpartie(ParamMoteur* PM)
             banniere.Affiche(buffer, lvl);
         }
     }
+    if (regles.hud_devant) {
+        p1.AfficheBarre(buffer);
+        p2.AfficheBarre(buffer);
+    }
+    // The winner's line comes after the banner in the enhanced edition.
+    if (regles.banniere_d_abord && stade < 1)
+        return;
     alfont_textprintf_centre_aa(buffer, font_txt.font, 318, 402, makecol16(0, 0, 0), "%s", txt);
     alfont_textprintf_centre_aa(buffer, font_txt.font, 321, 399, makecol16(0, 0, 0), "%s", txt);
     alfont_textprintf_centre_aa(buffer, font_txt.font, 320, 400, makecol16(66, 191, 84), "%s", txt);

@@ -1,6 +1,8 @@
 
 #include "moteur.h"
 
+#include <algorithm>
+
 bool Moteur::PointDansRect(int Px, int Py, int Sgx, int Sgy, int Idx, int Idy)
 {
     return Sgx <= Px && Px <= Idx && Idy <= Py && Py <= Sgy;
@@ -36,6 +38,8 @@ void Moteur::TestInteraction()
 
 void Moteur::TestCollision()
 {
+    if (regles.corps_solides)
+        return;   // the tick keeps the bodies apart itself (SeparerCorps)
     const ImgAnim i1 = p1.ExtrAnim();
     const ImgAnim i2 = p2.ExtrAnim();
     for (int i = 0; i < i1.nbstand; ++i)
@@ -93,6 +97,7 @@ void Moteur::TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote)
             const bool garde = D.status.estdans(protection) && !saute_sur_bas && !bas_sur_debout;
             ++coups[cote];
             const int vie_avant = D.Vie;
+            const bool reeling = D.status.estdans(touche) || D.status.estdans(touchetombe) || D.status.estdans(pommes);
             if (garde) {
                 D.EstTouche(deg, bonus, A.Speencour || projectile ? 1 : 2);
                 dtouche = true;
@@ -113,6 +118,9 @@ void Moteur::TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote)
             }
             if (sur_coup)
                 sur_coup(cote, projectile ? 60 + A.Obj.Slot() : A.Slot(), vie_avant - D.Vie, garde);
+            Impact(cote, px, py, deg, vie_avant - D.Vie, garde, projectile, reeling);
+            if (projectile && regles.projectile_eclate)
+                A.nObj = 0;   // it bursts on what it hit
             return;
         }
     }
@@ -126,4 +134,52 @@ void Moteur::FinAttaque(int a)
         p2touche = false;
     SetVitesse(6);
     priorP = 1 - priorP;
+}
+
+void Moteur::SeparerCorps(const ParamLvl& lvl)
+{
+    // The deepest overlap of two body zones that share some height is
+    // undone at once, half by each fighter: walking into the other pushes it.
+    const ImgAnim i1 = p1.ExtrAnim();
+    const ImgAnim i2 = p2.ExtrAnim();
+    const bool p1_a_gauche = p1.GetX() <= p2.GetX();
+    Perso& gauche = p1_a_gauche ? p1 : p2;
+    Perso& droite = p1_a_gauche ? p2 : p1;
+    const ImgAnim& ig = p1_a_gauche ? i1 : i2;
+    const ImgAnim& id = p1_a_gauche ? i2 : i1;
+    int recouvrement = 0;
+    for (int i = 0; i < ig.nbstand; ++i)
+        for (int j = 0; j < id.nbstand; ++j) {
+            const ZONE& a = ig.stand[i];
+            const ZONE& b = id.stand[j];
+            const int haut_a = a.SupG.y + gauche.GetY(), bas_a = a.InfD.y + gauche.GetY();
+            const int haut_b = b.SupG.y + droite.GetY(), bas_b = b.InfD.y + droite.GetY();
+            if (haut_a < bas_b || haut_b < bas_a)
+                continue;
+            const int fin_a = a.InfD.x + gauche.GetX();
+            const int debut_b = b.SupG.x + droite.GetX();
+            const int debut_a = a.SupG.x + gauche.GetX();
+            const int fin_b = b.InfD.x + droite.GetX();
+            if (fin_b < debut_a)
+                continue;   // no horizontal overlap at all
+            recouvrement = std::max(recouvrement, fin_a - debut_b + 1);
+        }
+    if (recouvrement <= 0)
+        return;
+    // A body landing deep inside the other slides out over a few ticks.
+    recouvrement = std::min(recouvrement, 16);
+    // A fighter with its back to the edge of the view stays; the other
+    // takes the whole push.
+    const bool gauche_bloque = gauche.GetX() - gauche.dx <= lvl.scrollx;
+    const bool droite_bloque = droite.GetX() + droite.dx >= lvl.scrollx + 640;
+    int vers_gauche = (recouvrement + 1) / 2, vers_droite = recouvrement / 2;
+    if (gauche_bloque && !droite_bloque) {
+        vers_gauche = 0;
+        vers_droite = recouvrement;
+    } else if (droite_bloque && !gauche_bloque) {
+        vers_gauche = recouvrement;
+        vers_droite = 0;
+    }
+    gauche.SetX(gauche.GetX() - vers_gauche);
+    droite.SetX(droite.GetX() + vers_droite);
 }

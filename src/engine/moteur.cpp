@@ -63,10 +63,12 @@ void Moteur::DebutMatch(ParamMoteur* PM)
     ::t = 0;
     ::s = 0;
     tick_match = 0;
+    regles = Regles::de(PM->edition);
     if (horloge.reelle())
         horloges_au_combat(true);
     nbround = 2;
     nbwinp1 = nbwinp2 = 0;
+    plus = EtatAmeliore();
     priorP = 0;
     vitesse = 0;
     InitParamLvl(PM);
@@ -81,6 +83,7 @@ void Moteur::DebutMatch(ParamMoteur* PM)
     p2.PersoVarInit(PM->parP2);
     p1.LierAlea(&alea);
     p2.LierAlea(&alea);
+    p1.regles = p2.regles = regles;
     compteur_sec.init();
 }
 
@@ -171,6 +174,7 @@ void Moteur::InitMoteur(ParamMoteur* PM)
     txtj2.SetObjet(plaque(PM->parP2.perso), x_plaque_j2(PM->parP2.perso), 427, false);
     for (ObjetGraph* o : {&Fight, &Roundone, &Roundtwo, &FinalRound})
         o->LoadBitmap();
+    ChargerEffets();
 }
 
 void Moteur::NewRound(ParamMoteur* PM)
@@ -211,6 +215,7 @@ void Moteur::DestroyJeu(ParamMoteur* PM)
     for (ObjetGraph* o : {&KO, &Fight, &Roundone, &Roundtwo, &FinalRound, &txtj1, &txtj2, &perfect, &timeup})
         o->DestroyBitmap();
     compteur_sec.destroy();
+    LibererEffets();
     PM->Parlvl.destroy();
     p1.DestroyPerso();
     p2.DestroyPerso();

@@ -14,6 +14,7 @@
 #include "../sound/son.h"
 #include "../story/texte.h"
 #include "compteursec.h"
+#include "etatameliore.h"
 #include "etatmatch.h"
 #include "horloge.h"
 #include "parammoteur.h"
@@ -58,6 +59,14 @@ public:
     FontClass font3;
     FontClass font_txt;
 
+    // The edition's rules, taken from the match parameters when it starts.
+    Regles regles;
+    // The enhanced edition's part of the fight.
+    EtatAmeliore plus;
+    // Drawing only: the frame counter F3 shows in the enhanced edition, and
+    // the logic ticks counted in the last second of real time.
+    bool compteur_visible = false;
+    int ticks_par_seconde = 0;
     // Where time comes from; the game uses the real timers.
     Horloge horloge;
     // The match's random generator, seeded by NewGame (or the match runner).
@@ -117,6 +126,11 @@ public:
     // fight's clocks, the seconds step, then the fighters, hits and camera.
     void TickCombat(ParamMoteur* PM);
     void ImageCombat(ParamMoteur* PM);
+    // The life that decides a round: the real one in the enhanced edition,
+    // the bar's in the classic one.
+    int VieDecisive(const Perso& p) const;
+    // Who is ahead when the time is up: > 0 side 1, < 0 side 2, 0 even.
+    int Avance() const;
     // The round's result once it is over, with the winner's experience.
     int FinRound(ParamMoteur* PM);
     void AffichPersos(ParamMoteur* PM);
@@ -125,6 +139,7 @@ public:
     // Hits.
     void TestInteraction();
     void TestCollision();
+    void SeparerCorps(const ParamLvl& lvl);
     void TestAttaqueP1();
     void TestAttaqueP2();
     void FinAttaque(int a);
@@ -134,6 +149,7 @@ public:
     // Camera, shake and facing.
     void TesteScrollX(ParamLvl& par);
     void TesteScrollY(ParamLvl& par);
+    void CameraVerticale(ParamLvl& par);
     bool TestTremble();
     void Tremble(ParamLvl& par);
     void TestFlip();
@@ -176,6 +192,27 @@ private:
     bool fini = false;
 
     void TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote);
+    // The enhanced edition's round-end phases.
+    void PhasesFinAmeliorees(ParamLvl& lvl);
+    bool BanniereVisible() const;
+    // The announcer's entry for the round about to start: 0 "ROUND 1",
+    // 1 "ROUND 2", 2 "FINAL ROUND".
+    int EntreeAnnonce() const;
+    // The two kinds of logic tick: the fight, or the fight standing still
+    // on a hit (hit-stop) while the keys are still read.
+    void TickJeu(ParamMoteur* PM);
+    void TickArret(ParamMoteur* PM);
+    // Sparks, counters and the announcement grow older every tick.
+    void VieillirEffets();
+    // What a hit that landed sets off in the enhanced edition.
+    void Impact(int cote, int px, int py, const Degat& deg, int degats, bool garde, bool projectile, bool reeling);
+    void AfficheHud(ParamMoteur* PM);
+    void AfficheEtincelles(const ParamLvl& lvl);
+    void AfficheAnnonces();
+    void ChargerEffets();
+    void LibererEffets();
+    BITMAP* images_etincelles[NB_GENRES_ETINCELLE] = {};
+    BITMAP* marques[2] = {};   // a round won, a round to win
     // Copies the off-screen frame to the screen, when there is one.
     void Montrer();
     const ObjetGraph& BanniereFin(const ParamMoteur* PM) const;

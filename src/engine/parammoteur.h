@@ -8,9 +8,11 @@
 #include "../graphics/paramlvl.h"
 #include "../progression/paramjoueur.h"
 #include "../shell/declar.h"
+#include "../shell/edition.h"
 
 struct ParamMoteur {
     bool ModeEvolution = false;       // progression: experience shown, awarded, saved
+    Edition edition = Edition::classique;   // the rules the matches play by
     ModeDeJeux ModeDeJeu = mode_versus;
     int32_t winner = 0;               // side that won the last completed match
     ParamJoueur parP1;

@@ -91,6 +91,7 @@ void Rejeu::commencer(const ParamMoteur& pm, uint64_t graine_match)
     stage = pm.Parlvl.stage;
     mode = pm.ModeDeJeu;
     evolution = pm.ModeEvolution;
+    edition = pm.edition;
     graine = graine_match;
     entrees.clear();
     sommes.clear();
@@ -115,6 +116,7 @@ std::string ecrire_rejeu(const Rejeu& r)
     e.entier(static_cast<uint64_t>(r.stage), 1);
     e.entier(static_cast<uint64_t>(r.mode), 1);
     e.entier(r.evolution ? 1 : 0, 1);
+    e.entier(static_cast<uint64_t>(r.edition), 1);
     e.entier(r.graine, 8);
     const size_t n = r.entrees.size();
     e.entier(n, 4);
@@ -144,6 +146,7 @@ const char* lire_rejeu(const uint8_t* o, size_t taille, Rejeu& r)
         return "cut short";
     if (v == 0 || v > VERSION_REJEU)
         return "made by a newer version of the game";
+    const uint64_t version = v;
     if (taille < 8 || crc32(o, taille - 4) != (o[taille - 4] | o[taille - 3] << 8 | o[taille - 2] << 16 |
                                                 static_cast<uint32_t>(o[taille - 1]) << 24))
         return "damaged (its checksum does not match)";
@@ -174,17 +177,18 @@ const char* lire_rejeu(const uint8_t* o, size_t taille, Rejeu& r)
             c.carac.niveau > GESTION_XP::NIVEAU_MAX)
             return "characteristics out of range";
     }
-    uint64_t stage, mode, evolution, n;
-    if (!l.entier(stage, 1) || !l.entier(mode, 1) || !l.entier(evolution, 1) || !l.entier(lu.graine, 8) ||
-        !l.entier(n, 4))
+    uint64_t stage, mode, evolution, edition = 0, n;
+    if (!l.entier(stage, 1) || !l.entier(mode, 1) || !l.entier(evolution, 1) ||
+        (version >= 2 && !l.entier(edition, 1)) || !l.entier(lu.graine, 8) || !l.entier(n, 4))
         return "cut short";
-    if (stage > inde || mode > mode_tournoi || evolution > 1)
-        return "an unknown stage or mode";
+    if (stage > inde || mode > mode_tournoi || evolution > 1 || edition > 1)
+        return "an unknown stage, mode or edition";
     if (n > TICKS_REJEU_MAX)
         return "longer than any match";
     lu.stage = static_cast<STAGE>(stage);
     lu.mode = static_cast<ModeDeJeux>(mode);
     lu.evolution = evolution != 0;
+    lu.edition = static_cast<Edition>(edition);
     lu.entrees.reserve(n);
     while (lu.entrees.size() < n) {
         uint64_t suite, valeur;

@@ -18,7 +18,8 @@
 
 #include "parammoteur.h"
 
-constexpr uint16_t VERSION_REJEU = 1;
+// Version 2 added the edition; a version 1 file is a classic match.
+constexpr uint16_t VERSION_REJEU = 2;
 // An hour of fighting: longer records are refused as damaged.
 constexpr uint32_t TICKS_REJEU_MAX = 60 * 60 * 60;
 
@@ -33,6 +34,7 @@ struct Rejeu {
     STAGE stage = aeroport;
     ModeDeJeux mode = mode_versus;
     bool evolution = false;
+    Edition edition = Edition::classique;
     uint64_t graine = 0;
     // Per tick: side 1's held keys in the low 16 bits, side 2's above.
     std::vector<uint32_t> entrees;

@@ -36,6 +36,7 @@ EtatMatch Moteur::Sauver(const ParamMoteur* PM) const
     e.t = ::t;
     e.s = ::s;
     e.tick_match = tick_match;
+    e.plus = plus;
     return e;
 }
 
@@ -77,6 +78,7 @@ void Moteur::Restaurer(const EtatMatch& e, ParamMoteur* PM)
     ::t = e.t;
     ::s = e.s;
     tick_match = e.tick_match;
+    plus = e.plus;
     ordre_dessin.valide = false;
 }
 
@@ -89,6 +91,8 @@ uint64_t Moteur::SommeEtat(const ParamMoteur* PM) const
                coups[0], coups[1], nouvelle_image_p1, nouvelle_image_p2, p1win, p2win, fini, stade, tps_stade});
     for (const char* c = txt; c && *c; ++c)
         h.ajouter(int64_t(*c));
+    h.ajouter(regles.bits());
+    plus.Resumer(h);
     h.ajouter({horloge.periode(), horloge.reste_us(), horloge.ticks(), int64_t(alea.etat)});
     h.ajouter({PM->Parlvl.scrollx, PM->Parlvl.scrolly, ::t.load(), ::s.load(), tick_match});
     return h.valeur();

@@ -33,7 +33,9 @@ void Perso::SpeStartCoupSpe(int n)
 void Perso::SpeEvenSuiv(ParamLvl par)
 {
     const ImgAnim img = ExtrAnim();
-    if (img.ObjSpe != -1 && nObj == 0) {
+    // (A burst projectile is not thrown again from the frame that threw it.)
+    if (img.ObjSpe != -1 && nObj == 0 && !(regles.projectile_eclate && projectile_lance)) {
+        projectile_lance = true;
         Obj.SetAnim(img.ObjSpe);
         Obj.SetY(y + img.ObjY);
         Obj.hflip = EstRetourne();

@@ -126,6 +126,7 @@ void Perso::Attaque(int voix_, int effet_, bool arret, int slot)
         Vx = 0;
     status.ajouter(donnecoup);
     SetAnim(slot);
+    depuis_attaque = 0;
 }
 
 // Light strikes sound effect 10, strong ones 11; standing ones stop the fighter.

@@ -13,15 +13,28 @@ bool un_de(const CETAT& c, std::initializer_list<ETAT> etats)
 
 }  // namespace
 
+bool Perso::Occupe() const
+{
+    return un_de(status, {pommes, donnecoup, releve, taunt, touche, touchetombe, baisse, esquive, aterre});
+}
+
+actionperso Perso::LireCommande(const ParamJoueur& pl)
+{
+    if (pl.control == CONTROLE_CPU)
+        return ai.QuelleAction(info);
+    const Touches tenues = touches_imposees >= 0 ? static_cast<Touches>(touches_imposees) : lire_touches(pl);
+    return regles.touches_appuyees ? clav.GetToucheAppuis(pl, EstRetourne(), tenues)
+                                   : clav.GetTouche(pl, EstRetourne(), tenues);
+}
+
 void Perso::PlayerInput(ParamJoueur pl, ParamLvl plvl)
 {
     const bool attaque = info.adv.status.estdans(donnecoup);
     // Read even when ignored below, so that a human's key history goes on.
-    const actionperso code =
-        pl.control == CONTROLE_CPU  ? ai.QuelleAction(info)
-        : touches_imposees >= 0     ? clav.GetTouche(pl, EstRetourne(), static_cast<Touches>(touches_imposees))
-                                    : clav.GetTouche(pl, EstRetourne());
-    if (un_de(status, {pommes, donnecoup, releve, taunt, touche, touchetombe, baisse, esquive, aterre}))
+    actionperso code = LireCommande(pl);
+    if (regles.touches_appuyees && pl.control != CONTROLE_CPU)
+        code = CommandeTamponnee(code);
+    if (Occupe())
         return;
 
     const bool droite = !EstRetourne();   // facing right: left is back

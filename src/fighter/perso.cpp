@@ -18,6 +18,9 @@ void Perso::PersoVarInit(ParamJoueur p)
     ai.initIA();
     nbcoup = 0;
     nbcoupsdonnes = 0;
+    tampon = rien;
+    tampon_ticks = depuis_attaque = 0;
+    projectile_lance = false;
 }
 
 void Perso::NouveauRound()
@@ -48,6 +51,7 @@ int Perso::NewAnim(ParamLvl par)
         FinAnim(par);
     MontrerImage();
     to = t;
+    projectile_lance = false;
     return 1;
 }
 
@@ -129,7 +133,8 @@ void Perso::Resumer(Somme& h) const
                d.PV, d.ManaMax, d.ManaDebut, d.AutoMana, d.ManaTaunt, d.bonusdegats, d.bonusdegatsmagiques,
                d.coefprotect, d.nbcoupspommes});
     ai.Resumer(h);
-    h.ajouter({pers, bonusxp, Vie, Mana, nbcoupsdonnes, ModeEvolution, x_scr});
+    h.ajouter({tampon, tampon_ticks, depuis_attaque, projectile_lance});
+    h.ajouter({pers, bonusxp, Vie, Mana, nbcoupsdonnes, ModeEvolution, x_scr, regles.bits()});
     h.ajouter_reel(dVie);
     h.ajouter({joueur, Cvitdedeplacmt, Cvitdesaut, Cvitdeplanmt, nbcoup, tdVie});
     h.ajouter({info.Position, info.mana, info.b, info.adv.dist, info.adv.Position, info.adv.b});

@@ -11,6 +11,7 @@
 #include "../graphics/objetanim.h"
 #include "../graphics/projectile.h"
 #include "../progression/paramjoueur.h"
+#include "../shell/edition.h"
 #include "../sound/son.h"
 #include "etatperso.h"
 
@@ -62,6 +63,7 @@ public:
     int faitRalentir = 0;       // slow motion
     DONNEES_PERSO donneesperso;
     IA ai;
+    Regles regles;              // the edition's, set by the match
     Alea* alea = &alea_hors_match();   // the match's, once in a match
     PERSO pers = shiz;
     int bonusxp = 0;            // granted at the end of a won round
@@ -72,6 +74,15 @@ public:
     bool ModeEvolution = false;
     int x_scr = 320;            // screen column handed to every sound
     int touches_imposees = -1;  // the keys a replay holds this tick; -1: read the controls
+    // The enhanced edition's input buffer: an attack or special move asked
+    // for while busy, kept for a few ticks and played on the first free one.
+    static constexpr int32_t TICKS_TAMPON = 8;
+    actionperso tampon = rien;
+    int32_t tampon_ticks = 0;
+    int32_t depuis_attaque = 0;  // ticks since a normal attack began
+    // The projectile left from the current frame (the enhanced edition
+    // launches one per frame, so a burst projectile is not thrown again).
+    bool projectile_lance = false;
 
     // Core.
     void PersoVarInit(ParamJoueur p);
@@ -148,6 +159,16 @@ public:
 
     // Choice of move, from the keys or the CPU.
     void PlayerInput(ParamJoueur pl, ParamLvl plvl);
+    // What the controls or the CPU ask for this tick.
+    actionperso LireCommande(const ParamJoueur& pl);
+    // A tick in which the fight stands still (hit-stop): the keys are read
+    // and an attack asked for waits in the buffer.
+    void LireSansAgir(const ParamJoueur& pl);
+    // The enhanced edition's buffer and cancel window (see edition.h): the
+    // code to act on this tick.
+    actionperso CommandeTamponnee(actionperso code);
+    // Busy: an animation that no control interrupts is running.
+    bool Occupe() const;
 
     // Ground, walls and gravity.
     bool touchesol(ParamLvl par) const { return y == par.GetHteurSol(); }

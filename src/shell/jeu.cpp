@@ -53,6 +53,7 @@ void preparer_dossier_de_donnees()
     // A save that a crash interrupted left its copy behind; the file itself
     // is whole.
     effacer_copie_abandonnee("zef.ini");
+    effacer_copie_abandonnee(FICHIER_EDITION);
     for (PERSO p : {shiz, talon, vishvakarman, panda})
         effacer_copie_abandonnee(fichier_xp(p));
 }
@@ -77,6 +78,11 @@ void Jeu::ZeF()
 
     preparer_dossier_de_donnees();
     chargerFichierConfig(&parMoteur);
+    parMoteur.edition = lire_edition();
+    if (edition_demandee && *edition_demandee != parMoteur.edition) {
+        parMoteur.edition = *edition_demandee;
+        ecrire_edition(parMoteur.edition);
+    }
     introdujeu();
 
     for (;;) {

@@ -10,6 +10,9 @@
 #include "../menus/menuPrinc.h"
 #include "../menus/options.h"
 #include "../sound/son.h"
+#include "edition.h"
+
+#include <optional>
 
 class Jeu {
 public:
@@ -20,6 +23,9 @@ public:
     MenuOptions mopt;
     MenuCredits mcredits;
     CANALMENU sonmenu;
+    // The edition asked for on the command line: it replaces the kept one
+    // and is kept in its stead.
+    std::optional<Edition> edition_demandee;
 
     // Never returns: quitting ends the process with status 1.
     void ZeF();

@@ -3,22 +3,45 @@
 #include <cstdlib>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "declar.h"
+#include "edition.h"
 #include "jeu.h"
 #include "../platform/ttftext.h"
 
-// zef                 the game
-// zef --revoir FILE    plays a recorded match, then ends
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: zef [--edition classique|ameliore] [--revoir FILE]\n");
+    return 2;
+}
+
+}  // namespace
+
+// zef                          the game
+// zef --edition WORD           the game in that edition (kept for next time)
+// zef --revoir FILE            plays a recorded match, then ends
 int main(int argc, char** argv)
 {
     const char* rejeu = nullptr;
-    if (argc == 3 && std::string(argv[1]) == "--revoir") {
-        rejeu = argv[2];
-    } else if (argc != 1) {
-        std::fprintf(stderr, "usage: zef [--revoir FILE]\n");
-        return 2;
+    std::optional<Edition> edition;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc)
+            return usage();
+        if (arg == "--revoir" && !rejeu) {
+            rejeu = argv[++i];
+        } else if (arg == "--edition" && !edition) {
+            Edition e;
+            if (!edition_nommee(argv[++i], e))
+                return usage();
+            edition = e;
+        } else {
+            return usage();
+        }
     }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     allegro_init();
@@ -52,6 +75,7 @@ int main(int argc, char** argv)
     alfont_text_mode(-1);
 
     Jeu* jeu = new Jeu;   // lives until the process ends
+    jeu->edition_demandee = edition;
     if (rejeu)
         return jeu->revoir(rejeu);
     jeu->ZeF();
