@@ -162,8 +162,6 @@ void Moteur::TickJeu(ParamMoteur* PM)
         FinAttaque(2);
     if (p1touche && nouvelle_image_p2)
         FinAttaque(1);
-    if (regles.corps_solides)
-        SeparerCorps(lvl);
     TestInteraction();
     p1.TesteEnvir(lvl);
     p2.TesteEnvir(lvl);
@@ -176,6 +174,9 @@ void Moteur::TickJeu(ParamMoteur* PM)
     SetVitesse(p1.faitRalentir != 0 || p2.faitRalentir != 0 ? 12 : 6);
     p1.NewPos();
     p2.NewPos();
+    // Once everyone has moved and taken its frame: the tick ends apart.
+    if (regles.corps_solides)
+        SeparerCorps(lvl);
     TesteScrollX(lvl);
     TesteScrollY(lvl);
     TestTremble();

@@ -232,7 +232,7 @@ void Moteur::ImageFinpartie(ParamMoteur* PM)
         p2.AfficheBarre(buffer);
     }
     // The winner's line comes after the banner in the enhanced edition.
-    if (regles.banniere_d_abord && stade < 1)
+    if (!LigneVisible())
         return;
     alfont_textprintf_centre_aa(buffer, font_txt.font, 318, 402, makecol16(0, 0, 0), "%s", txt);
     alfont_textprintf_centre_aa(buffer, font_txt.font, 321, 399, makecol16(0, 0, 0), "%s", txt);

@@ -167,7 +167,7 @@ void Moteur::SeparerCorps(const ParamLvl& lvl)
     if (recouvrement <= 0)
         return;
     // A body landing deep inside the other slides out over a few ticks.
-    recouvrement = std::min(recouvrement, 16);
+    recouvrement = std::min(recouvrement, 32);
     // A fighter with its back to the edge of the view stays; the other
     // takes the whole push.
     const bool gauche_bloque = gauche.GetX() - gauche.dx <= lvl.scrollx;

@@ -161,6 +161,12 @@ public:
     bool TickFinpartie(ParamMoteur* PM);
     void ImageFinpartie(ParamMoteur* PM);
     void ConclureFinpartie();
+    // The announcer's entry for the round about to start: 0 "ROUND 1",
+    // 1 "ROUND 2", 2 "FINAL ROUND".
+    int EntreeAnnonce() const;
+    // What the round-end sequence shows now: its banner, the winner's line.
+    bool BanniereVisible() const;
+    bool LigneVisible() const { return !regles.banniere_d_abord || stade >= 1; }
     // Experience for the round's winner by the level difference.
     void RecompenseRound(ParamMoteur* PM, int resultat);
 
@@ -194,10 +200,7 @@ private:
     void TestAttaque(Perso& A, Perso& D, bool& dtouche, int cote);
     // The enhanced edition's round-end phases.
     void PhasesFinAmeliorees(ParamLvl& lvl);
-    bool BanniereVisible() const;
-    // The announcer's entry for the round about to start: 0 "ROUND 1",
-    // 1 "ROUND 2", 2 "FINAL ROUND".
-    int EntreeAnnonce() const;
+
     // The two kinds of logic tick: the fight, or the fight standing still
     // on a hit (hit-stop) while the keys are still read.
     void TickJeu(ParamMoteur* PM);

@@ -1,9 +1,10 @@
 // Every pairing of the generated fighters, computer against computer, many
-// matches each: nothing crashes, nobody leaves the stage, life and mana stay
-// in bounds, a second run repeats the first exactly, and no pairing is
-// one-sided.
+// matches each, in both editions: nothing crashes, nobody leaves the stage,
+// life and mana stay in bounds, a second run repeats the first exactly, and
+// no pairing is one-sided.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -23,6 +24,7 @@ namespace {
 
 struct Paire {
     PERSO p1, p2;
+    Edition edition;
 };
 
 class Tournoi : public ::testing::TestWithParam<Paire> {
@@ -70,6 +72,7 @@ TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)
     pm.parP1.control = pm.parP2.control = CONTROLE_CPU;
     pm.parP1.SetPerso(paire.p1);
     pm.parP2.SetPerso(paire.p2);
+    pm.edition = paire.edition;
     SimulateurMatch sim(pm);
     Moteur& m = sim.moteur();
     int hors_limites = 0;
@@ -84,11 +87,20 @@ TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)
     };
     std::vector<uint64_t> sommes;
     int victoires[3] = {0, 0, 0};
+    int64_t ticks = 0, rounds = 0;
     for (unsigned graine = 1; graine <= ZEF_MATCHES_PAR_PAIRE; ++graine) {
         sim.dessiner = graine <= ZEF_MATCHES_DESSINES;
         const RapportMatch r = sim.jouer(graine);
         sommes.push_back(r.somme);
         ++victoires[r.winner];
+        ticks += r.ticks;
+        rounds += r.rounds;
+    }
+    // The enhanced edition's rounds last what a player expects of one.
+    if (paire.edition == Edition::amelioree && ZEF_MATCHES_PAR_PAIRE >= 100) {
+        const double secondes = ticks / 60.0 / std::max<int64_t>(rounds, 1);
+        EXPECT_GE(secondes, 20.0);
+        EXPECT_LE(secondes, 60.0);
     }
     EXPECT_EQ(hors_limites, 0);
     EXPECT_EQ(victoires[0], 0) << "matches cut short";
@@ -103,7 +115,7 @@ TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)
     // on for two seconds, restored there and played on again: the two
     // seconds repeat, and the match ends exactly as the first time.
     sim.dessiner = false;
-    std::mt19937 alea(paire.p1 * 4 + paire.p2);
+    std::mt19937 alea(paire.p1 * 4 + paire.p2 + 16 * static_cast<int>(paire.edition));
     int allers_retours = 0;
     for (unsigned graine = 1; graine <= ZEF_MATCHES_PAR_PAIRE; ++graine) {
         AllerRetour ar(sim, 60 + alea() % 1800, 120);
@@ -119,16 +131,18 @@ TEST_P(Tournoi, MatchesEndWithinTheRulesAndRepeatExactly)
 std::vector<Paire> toutes_les_paires()
 {
     std::vector<Paire> v;
-    for (int a = 0; a < 4; ++a)
-        for (int b = 0; b < 4; ++b)
-            v.push_back({static_cast<PERSO>(a), static_cast<PERSO>(b)});
+    for (Edition e : {Edition::classique, Edition::amelioree})
+        for (int a = 0; a < 4; ++a)
+            for (int b = 0; b < 4; ++b)
+                v.push_back({static_cast<PERSO>(a), static_cast<PERSO>(b), e});
     return v;
 }
 
 std::string nom_paire(const ::testing::TestParamInfo<Paire>& info)
 {
     static const char* const noms[] = {"shiz", "talon", "vishvakarman", "panda"};
-    return std::string(noms[info.param.p1]) + "_" + noms[info.param.p2];
+    return std::string(noms[info.param.p1]) + "_" + noms[info.param.p2] +
+           (info.param.edition == Edition::amelioree ? "_ameliore" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(ToutesLesPaires, Tournoi, ::testing::ValuesIn(toutes_les_paires()), nom_paire);

@@ -2,6 +2,7 @@
 // the fighters.
 //
 //   zef-sim --p1 shiz --p2 panda --stage inde --matches 200 --seed 7 [--data DIR] [--moves]
+//           [--edition classique|ameliore]
 //   zef-sim --revoir FILE [--data DIR]
 //
 // Prints one line per match and a summary; --moves adds, for each side, what
@@ -68,6 +69,7 @@ int revoir(const char* chemin)
 {
     std::fprintf(stderr, "zef-sim: %s\n", message);
     std::fprintf(stderr, "usage: zef-sim --p1 FIGHTER --p2 FIGHTER --stage STAGE [--matches N] [--seed N] [--data DIR] [--moves]\n"
+                         "               [--edition classique|ameliore]\n"
                          "       zef-sim --revoir FILE [--data DIR]\n"
                          "  fighters: shiz talon vishvakarman panda; stages: aeroport elbeuf inde\n");
     std::exit(2);
@@ -103,6 +105,7 @@ int main(int argc, char** argv)
     int p1 = 0, p2 = 1, decor = 0, matches = 10;
     unsigned graine = 1;
     bool par_coup = false;
+    Edition edition = Edition::classique;
     std::string rejeu;   // absolute: --data may change the folder after it
     for (int i = 1; i < argc; ++i) {
         const std::string opt = argv[i];
@@ -123,7 +126,10 @@ int main(int argc, char** argv)
             matches = std::atoi(val.c_str());
         else if (opt == "--seed")
             graine = static_cast<unsigned>(std::strtoul(val.c_str(), nullptr, 10));
-        else if (opt == "--revoir")
+        else if (opt == "--edition") {
+            if (!edition_nommee(val.c_str(), edition))
+                usage(("unknown edition " + val).c_str());
+        } else if (opt == "--revoir")
             rejeu = std::filesystem::absolute(val).string();
         else if (opt == "--data") {
             if (chdir(val.c_str()) != 0)
@@ -147,6 +153,7 @@ int main(int argc, char** argv)
 
     ParamMoteur pm;
     pm.Parlvl.stage = static_cast<STAGE>(decor);
+    pm.edition = edition;
     pm.parP1.control = pm.parP2.control = CONTROLE_CPU;
     pm.parP1.SetPerso(static_cast<PERSO>(p1));
     pm.parP2.SetPerso(static_cast<PERSO>(p2));
