@@ -168,18 +168,14 @@ void Moteur::SeparerCorps(const ParamLvl& lvl)
         return;
     // A body landing deep inside the other slides out over a few ticks.
     recouvrement = std::min(recouvrement, 32);
-    // A fighter with its back to the edge of the view stays; the other
-    // takes the whole push.
-    const bool gauche_bloque = gauche.GetX() - gauche.dx <= lvl.scrollx;
-    const bool droite_bloque = droite.GetX() + droite.dx >= lvl.scrollx + 640;
-    int vers_gauche = (recouvrement + 1) / 2, vers_droite = recouvrement / 2;
-    if (gauche_bloque && !droite_bloque) {
-        vers_gauche = 0;
-        vers_droite = recouvrement;
-    } else if (droite_bloque && !gauche_bloque) {
-        vers_gauche = recouvrement;
-        vers_droite = 0;
-    }
+    // Nobody is pushed past the edge of the view or of the stage: a fighter
+    // with its back to it stays, and the other takes the whole push.
+    const int largeur = lvl.fond ? lvl.fond->w : 640;
+    const int place_g = std::max(0, gauche.GetX() - gauche.dx - std::max(lvl.scrollx, 0));
+    const int place_d = std::max(0, std::min(lvl.scrollx + 640, largeur) - (droite.GetX() + droite.dx));
+    int vers_gauche = std::min((recouvrement + 1) / 2, place_g);
+    int vers_droite = std::min(recouvrement - vers_gauche, place_d);
+    vers_gauche = std::min(recouvrement - vers_droite, place_g);
     gauche.SetX(gauche.GetX() - vers_gauche);
     droite.SetX(droite.GetX() + vers_droite);
 }

@@ -4,6 +4,11 @@
 
 namespace {
 
+// The edition's row, below the progression's.
+constexpr int POSITION_EDITION_Y = 240;
+constexpr int POSITION_CLASSIQUE_X = 290;
+constexpr int POSITION_AMELIORE_X = 430;
+
 struct Reglage {
     LIEN2 MenuOptions::*lien;
     const char* images[3];   // selected, hover, normal
@@ -33,6 +38,10 @@ const Reglage REGLAGES[] = {
      [](ParamMoteur* p) { p->ModeEvolution = true; }, [](const ParamMoteur* p) { return p->ModeEvolution; }},
     {&MenuOptions::menon, ZEF_IMAGES("non"), 377, 291,
      [](ParamMoteur* p) { p->ModeEvolution = false; }, [](const ParamMoteur* p) { return !p->ModeEvolution; }},
+    {&MenuOptions::edclassique, ZEF_IMAGES("classique"), POSITION_CLASSIQUE_X, POSITION_EDITION_Y,
+     [](ParamMoteur* p) { p->edition = Edition::classique; }, [](const ParamMoteur* p) { return p->edition == Edition::classique; }},
+    {&MenuOptions::edameliore, ZEF_IMAGES("ameliore"), POSITION_AMELIORE_X, POSITION_EDITION_Y,
+     [](ParamMoteur* p) { p->edition = Edition::amelioree; }, [](const ParamMoteur* p) { return p->edition == Edition::amelioree; }},
 };
 
 #undef ZEF_IMAGES
@@ -63,7 +72,7 @@ void MenuOptions::destroy_menu()
 
 void MenuOptions::test_interaction(CANALMENU& sonmenu)
 {
-    LIEN* liens[] = {&j1cpu, &j2cpu, &j1clav, &j1joy, &j2clav, &j2joy, &meoui, &menon, &retour};
+    LIEN* liens[] = {&j1cpu, &j2cpu, &j1clav, &j1joy, &j2clav, &j2joy, &meoui, &menon, &edclassique, &edameliore, &retour};
     for (LIEN* lien : liens) {
         if (mouse_over_bmp(lien->close, sonmenu)) {
             lien->active = true;
@@ -90,6 +99,7 @@ bool MenuOptions::Passe(ParamMoteur* pm, CANALMENU& sonmenu)
     retour.afficher(b);
     if (retour.active && (mouse_b & 1)) {
         saveFichierConfig(pm);   // written even when nothing changed
+        ecrire_edition(pm->edition);   // in its own file: zef.ini keeps its five lines
         sonmenu.jouer(1, EFFET_CLIC);
         rest(300);
         return true;

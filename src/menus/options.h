@@ -1,4 +1,5 @@
-// The options screen: who drives each side, and whether progression is on.
+// The options screen: who drives each side, whether progression is on, and
+// the edition the matches play.
 // Choices go straight into the match parameters; leaving saves them.
 #ifndef ZEF_OPTIONS_H
 #define ZEF_OPTIONS_H
@@ -10,6 +11,7 @@ class MenuOptions {
 public:
     ObjetGraph fond;
     LIEN2 j1cpu, j2cpu, j1clav, j1joy, j2clav, j2joy, meoui, menon;
+    LIEN2 edclassique, edameliore;
     LIEN retour;
     BITMAP* b = nullptr;
     bool mouse_over = false;

@@ -3,6 +3,8 @@
 // the selection screen.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "menus/menuPerso.h"
 #include "menus/menuPrinc.h"
 #include "menus/options.h"
@@ -138,9 +140,11 @@ TEST_F(MenuTitre, AClickChoosesTheActiveButtonAndEscapeQuits)
 
 TEST_F(Menus, TheOptionsWriteTheirSettingsAndShowTheCurrentOnes)
 {
-    for (const char* nom : {"cpu", "clavier", "manette", "oui", "non"})
+    for (const char* nom : {"cpu", "clavier", "manette", "oui", "non", "classique", "ameliore"})
         for (int etat = 0; etat < 3; ++etat)
             ecrire_bmp(std::string("graphics/") + nom + std::to_string(etat) + ".bmp", 60, 30, 30, 30, 30);
+    for (const char* nom : {"graphics/retour0.bmp", "graphics/retour1.bmp"})
+        ecrire_bmp(nom, 60, 30, 30, 30, 30);
     MenuOptions mo;
     mo.init_menu();
     ParamMoteur pm;
@@ -162,6 +166,24 @@ TEST_F(Menus, TheOptionsWriteTheirSettingsAndShowTheCurrentOnes)
     pointer(330, 185);   // progression on
     mo.Passe(&pm, son);
     EXPECT_TRUE(pm.ModeEvolution);
+    // The edition's row, then back: it is kept in its own file, and the
+    // settings file keeps its five lines.
+    const int x = mo.edameliore.close.GetX() + 5, y = 480 - mo.edameliore.close.GetY() + 5;
+    pointer(x, y);
+    mo.Passe(&pm, son);
+    EXPECT_EQ(pm.edition, Edition::amelioree);
+    mouse_b = 0;
+    pointer(5, 5);
+    mo.Passe(&pm, son);
+    mouse_b = 1;
+    pointer(60, 430);   // back (39.., rows 422..)
+    EXPECT_TRUE(mo.Passe(&pm, son));
+    EXPECT_EQ(lire_edition(), Edition::amelioree);
+    std::ifstream ini("zef.ini");
+    int lignes = 0;
+    for (std::string l; std::getline(ini, l);)
+        ++lignes;
+    EXPECT_EQ(lignes, 5);
     mouse_b = 0;
     mo.destroy_menu();
 }
