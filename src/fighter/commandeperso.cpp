@@ -153,11 +153,13 @@ void Perso::PlayerInput(ParamJoueur pl, ParamLvl plvl)
         break;
     default:   // the eight combos
         if (debout || (est(saute) && clav.peutEnSaut(code))) {
-            void (Perso::*const speciaux[])() = {&Perso::SpecialPunch1, &Perso::SpecialPunch2,
-                                                  &Perso::SpecialKick1,  &Perso::SpecialKick2,
-                                                  &Perso::SuperConcentre, &Perso::SuperVenere,
-                                                  &Perso::MegaConcentre, &Perso::MegaVenere};
-            (this->*speciaux[code - PREMIER_COMBO])();
+            static void (Perso::*const speciaux[])() = {&Perso::SpecialPunch1, &Perso::SpecialPunch2,
+                                                         &Perso::SpecialKick1,  &Perso::SpecialKick2,
+                                                         &Perso::SuperConcentre, &Perso::SuperVenere,
+                                                         &Perso::MegaConcentre, &Perso::MegaVenere};
+            const int n = code - PREMIER_COMBO;
+            if (n >= 0 && n < static_cast<int>(sizeof speciaux / sizeof *speciaux))
+                (this->*speciaux[n])();
         }
         break;
     }

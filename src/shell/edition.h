@@ -27,9 +27,6 @@ struct Regles {
     // Round end: the K.O. / PERFECT / TIME UP banner and voice at once, the
     // winner's line after; the banner used to come last, seconds late.
     bool banniere_d_abord = false;
-    // After a match, a results screen (winner, rounds, REVANCHE, CHANGER DE
-    // COMBATTANT, MENU) instead of dropping straight back to the title.
-    bool ecran_resultats = false;
 
     // -- Impact --
     // A spark at the contact point, a look for clean, guarded and projectile
@@ -69,8 +66,6 @@ struct Regles {
     bool compteur_images_cache = false;
     // Round wins as small icons under the life bars, not a lone "V".
     bool marques_icones = false;
-    // Entrée pauses a fight: REPRENDRE, LISTE DES COUPS, QUITTER LE COMBAT.
-    bool pause = false;
 
     // -- Taunts --
     // Lines written for each fighter's character, free of insults; two of
@@ -97,11 +92,11 @@ inline Regles Regles::de(Edition e)
     Regles r;
     if (e == Edition::classique)
         return r;
-    r.annonce_round = r.ko_vie_reelle = r.temps_a_la_part = r.banniere_d_abord = r.ecran_resultats = true;
+    r.annonce_round = r.ko_vie_reelle = r.temps_a_la_part = r.banniere_d_abord = true;
     r.etincelles = r.arret_sur_coup = r.secousse_coups_forts = r.projectile_eclate = r.compteur_combo = true;
     r.touches_appuyees = true;
     r.camera_deux_persos = r.hud_devant = r.corps_solides = true;
-    r.compteur_images_cache = r.marques_icones = r.pause = true;
+    r.compteur_images_cache = r.marques_icones = true;
     r.repliques_ecrites = true;
     return r;
 }

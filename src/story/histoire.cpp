@@ -57,8 +57,8 @@ void HISTOIRE::histoire_dialogue(ParamMoteur* parMoteur, CANALMENU son)
     BITMAP* image1 = charger_bmp(portrait(parMoteur->parP1.perso), desktop_palette);
     BITMAP* image2 = charger_bmp(portrait(parMoteur->parP2.perso), desktop_palette);
     dialogue d;
-    const char* replique1 = d.dialoguer(parMoteur->parP1.perso);
-    const char* replique2 = d.dialoguer(parMoteur->parP2.perso);
+    const char* replique1 = d.dialoguer(parMoteur->parP1.perso, parMoteur->edition);
+    const char* replique2 = d.dialoguer(parMoteur->parP2.perso, parMoteur->edition);
     MENU_XP boutons;
     boutons.init_MENU_XP(1);
 

@@ -31,12 +31,32 @@ const char* const REPLIQUES[4][dialogue::NB_REPLIQUES] = {
      "Hehehe"},
 };
 
+// The enhanced edition's lines, written for each fighter's character:
+// shiz quick and cocky, talon a cold assassin, vishvakarman a calm mystic,
+// the panda a real panda. Latin-1 too.
+const char* const REPLIQUES_ECRITES[4][dialogue::NB_REPLIQUES] = {
+    {"Je vais t'apprendre a te battre !!", "Je suis vraiment trop fort", "Laisse tomb\xe9, t'as aucune chance",
+     "Sinon tu sais faire quoi a part la danse classique !!", "Je suis trop rapide pour toi",
+     "J'ai deja vaincu Tony Brask", "Regarde bien, je ne le ferai qu'une fois", "Mon ki est pr\xeat. Et toi ?",
+     "Fin de l'\xe9" "chauffement !", "Essaie au moins de me toucher"},
+    {"Tu ne m'as pas entendu venir.", "Mes griffes ne ratent jamais deux fois.", "Silence. Le combat parle pour moi.",
+     "Tu es d\xe9j\xe0 trop pr\xe8s.", "L'ombre frappe la premi\xe8re.", "Un seul faux pas suffira.",
+     "Je compte tes respirations.", "Rien ne m'\xe9" "chappe dans le noir.", "Garde les yeux ouverts, si tu peux.",
+     "On m'a pay\xe9 pour ce combat."},
+    {"Quatre bras, un seul souffle.", "La roue de feu tourne pour tous.", "Ton impatience sera ta chute.",
+     "J'ai b\xe2ti des temples plus solides que ta garde.", "Respire. Ce sera bient\xf4t fini.",
+     "Chaque coup a sa place, comme chaque pierre.", "Le calme vient toujours \xe0 bout de la force.",
+     "Je t'ai vu venir il y a mille ans.", "Le feu ne se presse jamais.", "M\xe9" "dite sur ta d\xe9" "faite."},
+    {"Grrrr", "Rrroaaaa", "Wooaaarrr", "*m\xe2" "che un bambou*", "Grrrgrr", "*se gratte le dos*", "Grraaoo",
+     "*b\xe2ille longuement*", "Rrooaarr", "Hehehe"},
+};
+
 }  // namespace
 
-const char* dialogue::dialoguer(PERSO p)
+const char* dialogue::dialoguer(PERSO p, Edition e)
 {
     const int k = std::rand() % NB_REPLIQUES;
     if (p < shiz || p > panda)
         return "";
-    return REPLIQUES[p][k];
+    return Regles::de(e).repliques_ecrites ? REPLIQUES_ECRITES[p][k] : REPLIQUES[p][k];
 }

@@ -4,6 +4,7 @@
 
 #include "../platform/ttftext.h"
 #include "../shell/declar.h"
+#include "../shell/edition.h"
 
 class FontClass {
 public:
@@ -19,8 +20,8 @@ public:
 class dialogue {
 public:
     static constexpr int NB_REPLIQUES = 10;
-    // A random taunt of fighter p (Latin-1 text).
-    const char* dialoguer(PERSO p);
+    // A random taunt of fighter p (Latin-1 text), from the edition's lines.
+    const char* dialoguer(PERSO p, Edition e = Edition::classique);
 };
 
 #endif

@@ -10,12 +10,12 @@
 
 namespace {
 
-std::set<std::string> tirages(PERSO p, int n)
+std::set<std::string> tirages(PERSO p, int n, Edition e = Edition::classique)
 {
     dialogue d;
     std::set<std::string> vus;
     for (int i = 0; i < n; ++i)
-        vus.insert(d.dialoguer(p));
+        vus.insert(d.dialoguer(p, e));
     return vus;
 }
 
@@ -31,6 +31,26 @@ TEST(Repliques, EachFighterSaysOnlyItsOwnTenLines)
     EXPECT_EQ(shiz_dit.size(), 10u);
     // Stored as Latin-1 for the text layer: one byte per accented letter.
     EXPECT_TRUE(shiz_dit.count("Laisse tomb\xe9 t'as aucune chance"));
+}
+
+TEST(Repliques, TheEnhancedEditionsLinesAreTheirOwnAndFreeOfInsults)
+{
+    std::srand(7);
+    std::set<std::string> toutes;
+    for (PERSO p : {shiz, talon, vishvakarman, panda}) {
+        const std::set<std::string> dit = tirages(p, 2000, Edition::amelioree);
+        EXPECT_EQ(dit.size(), 10u) << p;
+        for (const std::string& l : dit) {
+            toutes.insert(l);
+            EXPECT_GE(l.size(), 4u) << "not a placeholder: " << l;
+            for (const char* mot : {"merde", "niquer"})
+                EXPECT_EQ(l.find(mot), std::string::npos) << l;
+            // Latin-1, as the text layer reads it: no UTF-8 sequences.
+            for (unsigned char c : l)
+                EXPECT_FALSE(c >= 0x80 && c < 0xA0) << l;
+        }
+    }
+    EXPECT_EQ(toutes.size(), 40u) << "every line belongs to one fighter";
 }
 
 TEST(Police, AMissingFileIsReportedAndLeavesTheFontEmpty)
