@@ -1,7 +1,7 @@
 // The texts the game prints at fixed places land on calm panels of our
 // pictures, never on a face: measured on the screens as the game composes
 // them from the files in the data folder, with each text's box at the size
-// its font really has.
+// its font really has. The results screen frames the winner's portrait.
 
 #include <gtest/gtest.h>
 
@@ -134,6 +134,45 @@ TEST(ScreenLayout, DialogueTauntsAndStatisticsStayOffThePortraits) {
             for (const ScreenBox& b : menus::dialogue_plus_buttons())
                 EXPECT_EQ(measure(s, b).covered, 0) << pair << "a + button on a portrait";
         }
+}
+
+TEST(ScreenLayout, ResultsTextsLandOnTheirPlateBesideTheWinnersFramedPortrait) {
+    const ScreenBox area = menus::kResultsTextArea;
+    const ScreenBox portrait{double(menus::kResultsPortraitX), double(menus::kResultsPortraitY),
+                             double(menus::kResultsPortraitX + menus::kPortraitWidth),
+                             double(menus::kResultsPortraitY + menus::kPortraitHeight)};
+    for (const char* winner : kFighters) {
+        Screen s("resultats.bmp");
+        const Image face = picture(std::string(winner) + "2.bmp");
+        ASSERT_EQ(face.width, menus::kPortraitWidth);
+        ASSERT_EQ(face.height, menus::kPortraitHeight);
+        s.draw(face, menus::kResultsPortraitX, menus::kResultsPortraitY);
+        for (const menus::Placement& p : menus::results_placements()) {
+            const Image button = picture(std::string(p.name) + "0.bmp");
+            EXPECT_FALSE(portrait.overlaps({double(p.x), double(p.y), double(p.x + button.width),
+                                            double(p.y + button.height)}))
+                << p.name << " on the portrait";
+            s.draw(button, p.x, p.y);
+        }
+        for (const GameText& t : menus::results_texts()) {
+            const ScreenBox b = menus::text_box(fonts(), t);
+            expect_calm(s, b, std::string(winner) + " wins: " + t.what);
+            EXPECT_TRUE(b.x0 >= area.x0 + 4 && b.x1 <= area.x1 - 4 && b.y0 >= area.y0 + 4 && b.y1 <= area.y1 - 4)
+                << t.what << " runs off its plate";
+        }
+        EXPECT_FALSE(portrait.overlaps(area));
+    }
+    // The frame's gold line runs just outside the portrait, all the way round.
+    const Image back = picture("resultats.bmp");
+    int ring = 0, gold = 0;
+    auto check = [&](int x, int y) {
+        const Rgb c = back.at(x, y);
+        ++ring;
+        gold += c.r > 150 && c.r > c.b + 40;
+    };
+    for (int x = int(portrait.x0); x < int(portrait.x1); ++x) check(x, int(portrait.y0) - 1), check(x, int(portrait.y1));
+    for (int y = int(portrait.y0); y < int(portrait.y1); ++y) check(int(portrait.x0) - 1, y), check(int(portrait.x1), y);
+    EXPECT_GT(gold, ring * 9 / 10) << "the frame does not fit the portrait";
 }
 
 TEST(ScreenLayout, NoTauntIsWiderThanTheOneThePicturesAreDesignedFor) {

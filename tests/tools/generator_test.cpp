@@ -43,7 +43,9 @@ TEST(Generator, SameSourcesGiveIdenticalFilesAndKeepThePlayersSettings) {
                                  "graphics/chinyen.ttf", "graphics/intsh.ttf", "graphics/Fanjofey.ttf",
                                  "wav/Pyxelharn.wav", "wav/zef.wav", "wav/mouseover.wav", "wav/mouseclic.wav",
                                  "wav/gong.wav", "zef.ini", "graphics/plus.bmp", "stage/stage.pak",
-                                 "shiz/shiz.xp", "talon/talon.xp", "vishvakarman/vishvakarman.xp", "panda/panda.xp"})
+                                 "shiz/shiz.xp", "talon/talon.xp", "vishvakarman/vishvakarman.xp", "panda/panda.xp",
+                                 "graphics/etincelle_coup.bmp", "graphics/commandes.bmp", "graphics/resultats.bmp",
+                                 "graphics/pause.bmp", "graphics/ameliore2.bmp"})
         EXPECT_TRUE(first.count(expected)) << expected << " was not generated";
     ASSERT_EQ(first.size(), second.size());
     for (const auto& [name, bytes] : first) EXPECT_TRUE(second.at(name) == bytes) << name << " differs between runs";

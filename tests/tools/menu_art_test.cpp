@@ -55,15 +55,19 @@ TEST(MenuArt, EveryPictureTheGameLoadsIsWrittenAs24BitBmp) {
         Context ctx{out, ZEFGEN_CONTENT_DIR, art::real_fonts()};
         produce_menu_screens(ctx);
         produce_fight_hud(ctx);
+        produce_fight_effects(ctx);
     }
     // The names the game's menus and fight load.
     std::vector<std::string> names{"main", "options", "selectperso2", "credits", "txtcredits", "logo1", "curseur",
                                    "barref", "barrePV", "barrePV1", "barrePV2", "barremana1", "barremana2",
                                    "shiz", "talon", "vishvakarman", "panda", "ko", "perfect", "timeup", "fight",
-                                   "roundone", "roundtwo", "finalround"};
-    for (const char* b : {"versus", "histoire", "options", "credits", "quitter", "retour"})
+                                   "roundone", "roundtwo", "finalround", "resultats", "pause", "etincelle_coup",
+                                   "etincelle_garde", "etincelle_projectile", "marque_round", "marque_round_vide",
+                                   "commandes"};
+    for (const char* b : {"versus", "histoire", "options", "credits", "quitter", "retour", "revanche", "changer",
+                          "menu", "reprendre", "coups", "quitter_combat"})
         for (const char* state : {"0", "1"}) names.push_back(std::string(b) + state);
-    for (const char* b : {"cpu", "clavier", "manette", "oui", "non"})
+    for (const char* b : {"cpu", "clavier", "manette", "oui", "non", "classique", "ameliore"})
         for (const char* state : {"0", "1", "2"}) names.push_back(std::string(b) + state);
     for (int d = 0; d <= 9; ++d) names.push_back("s" + std::to_string(d));
     for (const std::string& name : names) {
@@ -86,7 +90,8 @@ TEST(MenuArt, BackgroundsFillTheScreenWithoutTheMaskColour) {
                    {"options", menus::draw_options_screen(art::style_fonts())},
                    {"selection", menus::draw_select_screen(art::style_fonts())},
                    {"credits", menus::draw_credits_screen(art::style_fonts(), {{menus::CreditLine::Title, "TITRE"}})},
-                   {"dialogue", menus::draw_dialogue_screen(art::style_fonts())}};
+                   {"dialogue", menus::draw_dialogue_screen(art::style_fonts())},
+                   {"results", menus::draw_results_screen(art::style_fonts())}};
     for (const auto& s : screens) {
         EXPECT_EQ(s.image.width, 640) << s.what;
         EXPECT_EQ(s.image.height, 480) << s.what;
@@ -100,7 +105,7 @@ TEST(MenuArt, OptionRowLabelsLineUpWithTheGamesRows) {
     const Image screen = menus::draw_options_screen(art::style_fonts());
     const struct {
         int top, bottom;
-    } bands[] = {{101, 141}, {141, 180}, {180, 220}};
+    } bands[] = {{101, 141}, {141, 180}, {180, 220}, {220, 259}};
     auto bright_rows = [&](int top, int bottom) {
         int rows = 0;
         for (int y = top; y < bottom; ++y) {
@@ -114,10 +119,10 @@ TEST(MenuArt, OptionRowLabelsLineUpWithTheGamesRows) {
         return rows;
     };
     for (const auto& b : bands) EXPECT_GE(bright_rows(b.top + 3, b.bottom - 3), 10) << "no label on rows " << b.top;
-    // Nothing as bright just outside the three bands, where a label that
-    // slipped would land.
+    // Nothing as bright just outside the bands, where a label that slipped
+    // would land.
     EXPECT_EQ(bright_rows(88, 101), 0);
-    EXPECT_EQ(bright_rows(222, 245), 0);
+    EXPECT_EQ(bright_rows(260, 282), 0);
 }
 
 TEST(MenuArt, ButtonLabelsSitInsideTheirHitArea) {
@@ -136,6 +141,11 @@ TEST(MenuArt, ButtonLabelsSitInsideTheirHitArea) {
             EXPECT_GE(art.label.top, b.body_top + 1);
             EXPECT_LE(art.label.bottom, b.height - 1);
             EXPECT_GT(art.label.right - art.label.left, 12) << "no label drawn";
+            if (b.kind == menus::ButtonKind::Title) {
+                // Room at both ends for the slashes at rest and the chevrons under the pointer.
+                EXPECT_GE(art.label.left, 30);
+                EXPECT_LE(art.label.right, b.width - 30);
+            }
             for (int y = 0; y < b.body_top; ++y)
                 for (int x = 0; x < b.width; ++x)
                     ASSERT_TRUE(art::is_mask(art.image.at(x, y)))
@@ -158,7 +168,8 @@ TEST(MenuArt, HighlightedAndSelectedButtonsStandOut) {
 }
 
 TEST(MenuArt, ButtonsOnAScreenDoNotShareTheirHitAreas) {
-    for (const auto* screen : {&menus::title_placements(), &menus::options_placements()}) {
+    for (const auto* screen : {&menus::title_placements(), &menus::options_placements(),
+                               &menus::results_placements(), &menus::pause_placements()}) {
         for (std::size_t i = 0; i < screen->size(); ++i) {
             const Rect a = hit_area((*screen)[i]);
             EXPECT_GE(a.left, 0);
@@ -176,6 +187,46 @@ TEST(MenuArt, ButtonsOnAScreenDoNotShareTheirHitAreas) {
             EXPECT_GE(p.x, 190) << p.name;
         }
     }
+    // The results' buttons share the bottom of the screen, under the
+    // portrait's frame (its foot at row 350).
+    for (const menus::Placement& p : menus::results_placements()) {
+        const Rect a = hit_area(p);
+        EXPECT_GE(a.top, 360) << p.name;
+        EXPECT_LE(a.bottom, 470) << p.name;
+    }
+}
+
+TEST(MenuArt, PausePanelHoldsItsButtonsUnderItsTitle) {
+    const Image panel = menus::draw_pause_panel(art::style_fonts());
+    ASSERT_EQ(panel.width, menus::kPausePanelWidth);
+    ASSERT_EQ(panel.height, menus::kPausePanelHeight);
+    art::expect_masked(panel, "pause panel");
+    const int w = panel.width - 1, h = panel.height - 1;
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w, 0}, std::pair{0, h}, std::pair{w, h}})
+        EXPECT_TRUE(art::is_mask(panel.at(x, y))) << "the corner at " << x << "," << y << " is not rounded off";
+    // A box: solid from one side to the other, top to bottom.
+    for (int x = 1; x < w; ++x) ASSERT_FALSE(art::is_mask(panel.at(x, h / 2))) << x;
+    for (int y = 1; y < h; ++y) ASSERT_FALSE(art::is_mask(panel.at(w / 2, y))) << y;
+    // The title is bright in the panel's top band, which no button enters;
+    // every button lies inside the panel, clear of its border.
+    int title = 0;
+    for (int y = 10; y < 90; ++y)
+        for (int x = 10; x < w - 10; ++x) {
+            const Rgb c = panel.at(x, y);
+            title += c.r > 200 && c.g > 200 && c.b > 200;
+        }
+    EXPECT_GT(title, 400) << "no title";
+    const Rect inside{menus::kPausePanelX + 12, menus::kPausePanelY + 96, menus::kPausePanelX + w - 12,
+                      menus::kPausePanelY + h - 12};
+    for (const menus::Placement& p : menus::pause_placements()) {
+        const Rect a = hit_area(p);
+        EXPECT_TRUE(a.left >= inside.left && a.right <= inside.right && a.top >= inside.top &&
+                    a.bottom <= inside.bottom)
+            << p.name << " is not inside the panel";
+    }
+    // Centred on the screen.
+    EXPECT_EQ(menus::kPausePanelX * 2 + panel.width, 640);
+    EXPECT_EQ(menus::kPausePanelY * 2 + panel.height, 480);
 }
 
 TEST(MenuArt, PointerAndSmallLogo) {

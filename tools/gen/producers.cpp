@@ -38,6 +38,7 @@ const std::vector<Producer>& producers() {
         {"stage music", produce_stage_music},
         {"stages", produce_stages},
         {"fight hud", produce_fight_hud},
+        {"fight effects", produce_fight_effects},
         {"player defaults", produce_player_defaults},
         {"experience", produce_experience_files},
     };

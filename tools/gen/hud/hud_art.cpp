@@ -13,9 +13,6 @@
 
 namespace hud {
 
-namespace {
-
-// The screen at the start of a round: the stage's bottom, centred.
 Image stage_view(const std::string& name) {
     const auto desc =
         std::find_if(stages().begin(), stages().end(), [&](const StageSpec& s) { return name == s.name; });
@@ -27,6 +24,8 @@ Image stage_view(const std::string& name) {
         for (int x = 0; x < kScreenWidth; ++x) view.set(x, y, stage.at(left + x, top + y));
     return view;
 }
+
+namespace {
 
 // The bars as the game draws them: side 1's life keeps its right end at
 // the middle of the screen and side 2's its left end; mana the other way.

@@ -8,6 +8,9 @@
 // for side 2; the life bars two pixels inside, at row 12, the mana bars at
 // row 36; the digits at (294, 9) and (320, 9); the plates at row 53, side
 // 1's at x 30 and side 2's where it ends at x 610; banners centred.
+//
+// The fight's effects and small marks: hit sparks centred on the point of
+// impact, round marks beside the plates, and the move list's glyphs.
 
 #include <string>
 #include <vector>
@@ -62,6 +65,38 @@ struct Banner {
 const std::vector<Banner>& banners();
 Image draw_banner(const style::Fonts& fonts, const Banner& banner);
 
+// Hit sparks: a strip of kSparkFrames square cells, played left to right
+// from the blow's first frame, the spark centred in each cell. Masked.
+constexpr int kSparkCell = 96, kSparkFrames = 4;
+enum class SparkLook {
+    Clean,       // a hit that lands: a white-hot starburst with streaks
+    Guarded,     // a blocked hit: a cold flash on a curved shield
+    Projectile,  // a projectile bursting: a magic ring with particles
+};
+struct Spark {
+    const char* file;
+    SparkLook look;
+};
+const std::vector<Spark>& sparks();
+Image draw_spark_strip(SparkLook look);
+
+// A round won (a gold medallion with a star) and one still to win (the
+// same medallion, an empty socket): masked, the same silhouette.
+constexpr int kMarkSize = 20;
+Image draw_round_mark(bool won);
+
+// The move list's glyphs, one square cell each, in this order in the strip.
+constexpr int kGlyphCell = 28;
+enum class Glyph { Forward, Back, Up, Down, Punch, Kick };
+constexpr int kGlyphCount = 6;
+Image draw_glyph_strip(const style::Fonts& fonts);
+
+// For previews: the screen at the start of a round on a stage (its name in
+// stages()), the stage's bottom, centred.
+Image stage_view(const std::string& stage);
+
 }  // namespace hud
 
 void produce_fight_hud(Context& ctx);
+// Sparks, round marks and the move list's glyphs.
+void produce_fight_effects(Context& ctx);

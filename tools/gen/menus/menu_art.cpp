@@ -7,7 +7,9 @@
 
 #include "audio/synth.h"  // kPi
 #include "common/output.h"
+#include "hud/hud_art.h"
 #include "menus/menu_art.h"
+#include "menus/screen_texts.h"
 #include "producers.h"
 
 namespace menus {
@@ -54,6 +56,34 @@ void place(Image& screen, const style::Fonts& fonts, const Placement& p, State s
     style::draw_sprite(screen, draw_button(fonts, button(p.name), state).image, p.x, p.y);
 }
 
+// The results screen with a stand-in for the portrait's band and the
+// game's texts, a button under the pointer; the pause panel over a fight.
+void write_fight_screen_previews(const Output& out, const style::Fonts& fonts, const Image& results,
+                                 const Image& pause) {
+    const Image cursor = draw_cursor();
+    Image screen = results;
+    {
+        Canvas band(kPortraitWidth, kPortraitBandBottom - kPortraitBandTop);
+        scenery::linear_source(band.cr(), 0, 0, kPortraitWidth, 0,
+                               {{0, scenery::hex(0x203a6a)}, {0.5, scenery::hex(0x4a9ad8)}, {1, scenery::hex(0x203a6a)}});
+        cairo_paint(band.cr());
+        style::blit(screen, band.to_image(), kResultsPortraitX, kResultsPortraitY + kPortraitBandTop);
+    }
+    for (const GameText& t : results_texts())
+        game_text(screen, fonts.bold, t.size, t.text, t.x, t.y, t.align, {255, 255, 255}, t.shadow);
+    for (const Placement& p : results_placements())
+        place(screen, fonts, p, p.name == std::string("changer") ? State::Hover : State::Normal);
+    style::draw_sprite(screen, cursor, 330, 412);
+    style::preview_screen(out, "results", screen);
+
+    screen = hud::stage_view("aeroport");
+    style::draw_sprite(screen, pause, kPausePanelX, kPausePanelY);
+    for (const Placement& p : pause_placements())
+        place(screen, fonts, p, p.name == std::string("reprendre") ? State::Hover : State::Normal);
+    style::draw_sprite(screen, cursor, 300, 200);
+    style::preview_screen(out, "pause", screen);
+}
+
 void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title, const Image& options,
                     const Image& select, const Image& credits, const Image& credits_text) {
     const Image cursor = draw_cursor();
@@ -69,10 +99,12 @@ void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title,
     style::draw_sprite(screen, cursor, 210, 240);
     style::preview_screen(out, "title-hover", screen);
 
-    // Player 1 on the keyboard, player 2 the computer, progression on; the
-    // pointer over player 2's gamepad.
+    // Player 1 on the keyboard, player 2 the computer, progression on, the
+    // classic edition; the pointer over player 2's gamepad.
     const State states[] = {State::Normal, State::Selected, State::Normal, State::Selected, State::Normal,
-                            State::Hover,  State::Selected, State::Normal, State::Normal};
+                            State::Hover,  State::Selected, State::Normal, State::Selected, State::Normal,
+                            State::Normal};
+    static_assert(sizeof states / sizeof states[0] == 11, "one state for each of the options' buttons");
     screen = options;
     for (std::size_t i = 0; i < options_placements().size(); ++i)
         place(screen, fonts, options_placements()[i], states[i]);
@@ -82,7 +114,9 @@ void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title,
     for (std::size_t i = 0; i < options_placements().size(); ++i) {
         const Placement& p = options_placements()[i];
         const std::string name = p.name;
-        State s = name == "retour" ? State::Hover : name == "non" ? State::Selected : State::Normal;
+        State s = name == "retour" ? State::Hover
+                  : name == "non" || name == "ameliore" ? State::Selected
+                                                        : State::Normal;
         if (i == 0 || i == 4) s = State::Selected;
         if (i == 1) s = State::Hover;
         place(screen, fonts, p, s);
@@ -178,5 +212,11 @@ void produce_menu_screens(Context& ctx) {
     ctx.out.write_bmp("graphics/credits.bmp", credits);
     ctx.out.write_bmp("graphics/blackscreen.bmp", draw_dialogue_screen(fonts));
     ctx.out.write_bmp("graphics/txtcredits.bmp", credits_text);
-    if (ctx.out.preview_dir()) write_previews(ctx, fonts, title, options, select, credits, credits_text);
+    const Image results = draw_results_screen(fonts), pause = draw_pause_panel(fonts);
+    ctx.out.write_bmp("graphics/resultats.bmp", results);
+    ctx.out.write_bmp("graphics/pause.bmp", pause);
+    if (ctx.out.preview_dir()) {
+        write_previews(ctx, fonts, title, options, select, credits, credits_text);
+        write_fight_screen_previews(ctx.out, fonts, results, pause);
+    }
 }

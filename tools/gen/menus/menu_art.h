@@ -1,7 +1,8 @@
 #pragma once
 // The menu screens' art: the title screen and its buttons, the options
 // screen, the fighter selection backdrop with the game's small logo, the
-// credits, and the mouse pointer.
+// results screen and the pause panel with their buttons, the credits, and
+// the mouse pointer.
 //
 // A button is a set of pictures of one size, one per state, named
 // graphics/NAME0.bmp (normal), NAME1.bmp (under the pointer) and, for the
@@ -24,7 +25,7 @@ namespace menus {
 enum class State { Normal = 0, Hover = 1, Selected = 2 };
 
 enum class ButtonKind {
-    Title,   // the title screen's slanted blades
+    Title,   // the title screen's slanted blades, also on the results and pause screens
     Choice,  // the options' three-state buttons
     Back,    // "back", with an arrow
 };
@@ -41,13 +42,33 @@ struct ButtonSpec {
 const std::vector<ButtonSpec>& buttons();
 const ButtonSpec& button(const std::string& name);
 
-// Where the game puts a button on a screen (its picture's top-left corner).
+// Where the game puts a button on a screen (its picture's top-left corner,
+// in screen rows from the top; the game itself counts a button's y from
+// the bottom of the screen to the button's top edge: 480 - y).
 struct Placement {
     const char* name;
     int x, y;
 };
 const std::vector<Placement>& title_placements();
+// The options' rows, each setting's buttons on its rail. In the game's
+// terms (x, 480 - y) the edition's "classique" is at (282, 252) and
+// "ameliore" at (420, 252), both 134 x 26.
 const std::vector<Placement>& options_placements();
+
+// The results screen (graphics/resultats.bmp): the winner's portrait in a
+// frame at (40, 110), its name and the rounds to its right (screen_texts.h),
+// and three buttons stacked at the bottom, all 384 x 28. In the game's
+// terms: "revanche" at (128, 116), "changer" at (128, 80), "menu" at (128, 44).
+constexpr int kResultsButtonWidth = 384;
+const std::vector<Placement>& results_placements();
+
+// The pause panel (graphics/pause.bmp, masked outside its rounded border),
+// drawn at (110, 70) over the stopped fight, its three buttons stacked
+// inside it, all 300 x 28. In the game's terms: "reprendre" at (170, 290),
+// "coups" at (170, 230), "quitter_combat" at (170, 170).
+constexpr int kPausePanelX = 110, kPausePanelY = 70, kPausePanelWidth = 420, kPausePanelHeight = 340;
+constexpr int kPauseButtonWidth = 300;
+const std::vector<Placement>& pause_placements();
 
 struct Box {
     double left = 0, top = 0, right = 0, bottom = 0;
@@ -69,6 +90,10 @@ Image draw_options_screen(const style::Fonts& fonts);
 Image draw_select_screen(const style::Fonts& fonts);
 // The story's dialogues and end screens (graphics/blackscreen.bmp).
 Image draw_dialogue_screen(const style::Fonts& fonts);
+// The results screen after a match (graphics/resultats.bmp).
+Image draw_results_screen(const style::Fonts& fonts);
+// The pause panel: masked, kPausePanelWidth x kPausePanelHeight.
+Image draw_pause_panel(const style::Fonts& fonts);
 // A "versus" seal of radius r, speed lines running out of it on both sides.
 void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r);
 

@@ -95,7 +95,16 @@ const std::vector<ButtonSpec>& buttons() {
         {"manette", "MANETTE", ButtonKind::Choice, 120, 27, 1},
         {"oui", "OUI", ButtonKind::Choice, 68, 36, 10},
         {"non", "NON", ButtonKind::Choice, 68, 26},
+        {"classique", "CLASSIQUE", ButtonKind::Choice, 134, 26},
+        {"ameliore", "AMÉLIORÉE", ButtonKind::Choice, 134, 26},
         {"retour", "RETOUR", ButtonKind::Back, 150, 30},
+        // The results screen's and the pause panel's.
+        {"revanche", "REVANCHE", ButtonKind::Title, kResultsButtonWidth, 28},
+        {"changer", "CHANGER DE COMBATTANT", ButtonKind::Title, kResultsButtonWidth, 28},
+        {"menu", "MENU", ButtonKind::Title, kResultsButtonWidth, 28},
+        {"reprendre", "REPRENDRE", ButtonKind::Title, kPauseButtonWidth, 28},
+        {"coups", "LISTE DES COUPS", ButtonKind::Title, kPauseButtonWidth, 28},
+        {"quitter_combat", "QUITTER LE COMBAT", ButtonKind::Title, kPauseButtonWidth, 28},
     };
     return list;
 }
@@ -119,7 +128,27 @@ const std::vector<Placement>& options_placements() {
         {"cpu", 198, 111}, {"clavier", 290, 101}, {"manette", 417, 111},  // player 1
         {"cpu", 198, 150}, {"clavier", 290, 140}, {"manette", 418, 148},  // player 2
         {"oui", 307, 179}, {"non", 377, 189},                             // progression
+        {"classique", 282, 228}, {"ameliore", 420, 228},                  // edition
         {"retour", 39, 422},
+    };
+    return list;
+}
+
+const std::vector<Placement>& results_placements() {
+    static const std::vector<Placement> list{
+        {"revanche", 128, 364},
+        {"changer", 128, 400},
+        {"menu", 128, 436},
+    };
+    return list;
+}
+
+const std::vector<Placement>& pause_placements() {
+    const int x = kPausePanelX + (kPausePanelWidth - kPauseButtonWidth) / 2;
+    static const std::vector<Placement> list{
+        {"reprendre", x, 190},
+        {"coups", x, 250},
+        {"quitter_combat", x, 310},
     };
     return list;
 }

@@ -23,11 +23,12 @@ struct Rail {
 };
 
 // The game's rows: player 1's buttons on rows 101-140, player 2's on
-// 140-180, the progression's on 179-220.
+// 140-180, the progression's on 179-220, the edition's on 228-254.
 const Rail kRails[] = {
     {"JOUEUR 1", 104, 141, style::kFire},
     {"JOUEUR 2", 143, 180, style::kJade},
     {"PROGRESSION", 182, 219, style::kViolet},
+    {"ÉDITION", 221, 258, style::kCyan},
 };
 
 void backdrop(Canvas& canvas) {
@@ -118,7 +119,7 @@ void rail(Canvas& canvas, const style::Fonts& fonts, const Rail& r) {
 // What the choices mean, on a glass panel.
 void legend(Canvas& canvas, const style::Fonts& fonts) {
     cairo_t* cr = canvas.cr();
-    const double x = 40, y = 248, w = 560, h = 146;
+    const double x = 40, y = 268, w = 560, h = 132;
     style::blade_path(cr, x, y, w, h, 0, 10);
     set(cr, hex(0x070920), 0.72);
     cairo_fill_preserve(cr);
@@ -136,6 +137,7 @@ void legend(Canvas& canvas, const style::Fonts& fonts) {
         {"CLAVIER", "le joueur se bat au clavier", style::kCyan},
         {"MANETTE", "le joueur se bat à la manette", style::kCyan},
         {"PROGRESSION", "vos combattants gagnent expérience et niveaux", hex(0xc8a8ff)},
+        {"ÉDITION", "le jeu d'origine ou sa version améliorée", style::kCyan},
     };
     style::Lettering term_look = style::gold_look(15);
     term_look.line_width = 0;
@@ -148,8 +150,8 @@ void legend(Canvas& canvas, const style::Fonts& fonts) {
     text_look.rim_width = 0;
     text_look.bevel = 0;
     text_look.shadow_dx = text_look.shadow_dy = 1;
-    for (int i = 0; i < 4; ++i) {
-        const double row = y + 22 + i * 31;
+    for (int i = 0; i < 5; ++i) {
+        const double row = y + 16 + i * 22;
         style::Placed term = style::place_text(canvas, fonts.condensed, entries[i].term, 15, 1.5, 0, row);
         term.x += x + 24 - (term.x + term.run.ink_left);
         style::draw_lettering(canvas, term, term_look);

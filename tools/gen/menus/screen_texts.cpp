@@ -77,4 +77,12 @@ std::vector<GameText> dialogue_texts() {
 
 std::vector<ScreenBox> dialogue_plus_buttons() { return plus_buttons(107); }
 
+std::vector<GameText> results_texts() {
+    const double centre = (kResultsTextArea.x0 + kResultsTextArea.x1) / 2;
+    return {
+        {"winner's name", "spartan-bold", 28, "VISHVAKARMAN", centre, 126, 0, true},
+        {"rounds", "spartan-bold", 22, "2 ROUNDS \xc3\x80 1", centre, 172, 0, true},
+    };
+}
+
 }  // namespace menus

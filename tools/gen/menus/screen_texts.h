@@ -52,6 +52,14 @@ std::vector<GameText> credits_texts();
 std::vector<GameText> dialogue_texts();
 std::vector<ScreenBox> dialogue_plus_buttons();
 
+// The results screen: the winner's portrait with its top-left at
+// (kResultsPortraitX, kResultsPortraitY), in a frame that ends at x 315;
+// right of the frame, a calm plate (kResultsTextArea) for the winner's
+// name and the rounds, centred on its middle.
+constexpr int kResultsPortraitX = 40, kResultsPortraitY = 110;
+constexpr ScreenBox kResultsTextArea{322, 112, 620, 214};
+std::vector<GameText> results_texts();
+
 // The longest of the fighters' taunt lines (src/story/texte.cpp).
 extern const char* const kLongestTaunt;
 
