@@ -1,5 +1,7 @@
 #include "input.h"
 
+#include "appuis_clavier.h"
+
 namespace {
 
 // A combo is written with the roles of the keys, for a fighter facing right
@@ -44,6 +46,21 @@ const Sequence* TABLES[] = {SHIZ, TALON, VISHVAKARMAN, PANDA};
 
 }  // namespace
 
+int sequence_combo(PERSO p, int c, int roles[5], bool* en_saut)
+{
+    if (p < shiz || p > panda || c < 0 || c >= NB_COMBOS)
+        return 0;
+    const Sequence& s = TABLES[p][c];
+    int n = 0;
+    while (n < 5 && s.roles[n] != FIN) {
+        roles[n] = s.roles[n];
+        ++n;
+    }
+    if (en_saut)
+        *en_saut = s.enSaut;
+    return n;
+}
+
 void INPUT::init_combo(const ParamJoueur& p)
 {
     t0 = t;
@@ -70,8 +87,10 @@ Touches lire_touches(const ParamJoueur& p)
     if (p.control == CONTROLE_JOYSTICK && (p.joueur == 1 || p.joueur == 2))
         INPUT::QuelToucheJoy(p);
     Touches tenues = 0;
+    // A tap that came and went since the last read counts as held now.
+    const bool guettes = appuis_guettes();
     for (int role = 0; role < NB_TOUCHES; ++role)
-        if (key[p.pkeys[role]])
+        if (key[p.pkeys[role]] || (guettes && appuye_depuis(p.pkeys[role])))
             tenues |= 1u << role;
     return tenues;
 }

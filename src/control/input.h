@@ -24,6 +24,11 @@ using Touches = uint16_t;
 // What side p holds now: its keyboard keys, or its joystick read as them.
 Touches lire_touches(const ParamJoueur& p);
 
+// The keys of fighter p's special move c (0..7, in the order csp1..mcv) as
+// roles (TOUCHE_...), facing right, attacks as their strong key; how many,
+// and whether it can be released in the air.
+int sequence_combo(PERSO p, int c, int roles[5], bool* en_saut = nullptr);
+
 struct COMBO {
     int nbtouches = 0;     // keys in the sequence, at most 7
     int touches[7] = {};   // key codes, oldest first

@@ -24,6 +24,15 @@ int Moteur::Gogogo(ParamMoteur* PM, int duree)
             rest(250);
             return ROUND_ABANDONNE;
         }
+        if (regles.pause && sur_pause && key[KEY_ENTER]) {
+            // The fight stands still under the pause: no tick is owed for it.
+            ImageCombat(PM);
+            const bool quitter = sur_pause(buffer);
+            clear_bitmap(buffer);
+            gamet = 0;
+            if (quitter)
+                return ROUND_ABANDONNE;
+        }
         if (regles.compteur_images_cache) {
             if (key[KEY_F3] && !f3)
                 compteur_visible = !compteur_visible;

@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "../control/appuis_clavier.h"
+
 namespace {
 
 const char* const PLAQUES[] = {"graphics/shiz.bmp", "graphics/talon.bmp", "graphics/vishvakarman.bmp",
@@ -64,8 +66,10 @@ void Moteur::DebutMatch(ParamMoteur* PM)
     ::s = 0;
     tick_match = 0;
     regles = Regles::de(PM->edition);
-    if (horloge.reelle())
+    if (horloge.reelle()) {
         horloges_au_combat(true);
+        guetter_appuis(regles.touches_appuyees);
+    }
     nbround = 2;
     nbwinp1 = nbwinp2 = 0;
     plus = EtatAmeliore();
@@ -223,8 +227,10 @@ void Moteur::DestroyJeu(ParamMoteur* PM)
     p1.sonperso.Destroy();
     p2.sonperso.Destroy();
     sonjeu.Destroy();
-    if (horloge.reelle())
+    if (horloge.reelle()) {
         horloges_au_combat(false);
+        guetter_appuis(false);
+    }
     if (buffer)
         destroy_bitmap(buffer);
     buffer = nullptr;

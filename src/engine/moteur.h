@@ -85,6 +85,9 @@ public:
     // struck (0 or 1), the slot that struck (60 + the projectile's slot for a
     // projectile), the life it took and whether it was guarded.
     std::function<void(int cote, int slot, int degats, bool garde)> sur_coup;
+    // The pause screen, shown over the fight's last frame when Entrée is
+    // pressed in the enhanced edition; true to leave the fight.
+    std::function<bool(BITMAP* image)> sur_pause;
 
     Moteur() = default;
     explicit Moteur(Horloge h) : horloge(h) {}

@@ -24,6 +24,7 @@ RapportMatch SimulateurMatch::jouer(uint64_t graine)
         m_->enregistrement->commencer(pm_, graine);
 
     RapportMatch r;
+    dernier_coup_ = 0;
     for (;;) {
         m_->NewRound(&pm_);
         int resultat = ROUND_ABANDONNE;
@@ -42,7 +43,11 @@ RapportMatch SimulateurMatch::jouer(uint64_t graine)
         else
             ++r.temps;
         const bool termine = m_->CompterRound(resultat);
-        jouer_fin_de_round();
+        const int64_t depuis_coup = r.ticks - dernier_coup_;
+        const int64_t avant_banniere = jouer_fin_de_round();
+        r.resultats.push_back(resultat);
+        if (resultat == KO_J1 || resultat == KO_J2)
+            r.appels_ko.push_back(depuis_coup + avant_banniere);
         if (termine) {
             m_->ResultatMatch(&pm_);
             r.winner = pm_.winner;
@@ -64,8 +69,17 @@ bool SimulateurMatch::jouer_round(RapportMatch& r, int& resultat)
             return false;
         if (script && !script(r.ticks))
             return false;
+        const int coups = m.coups[0] + m.coups[1];
+        const bool en_special[2] = {m.p1.Speencour, m.p2.Speencour};
         m.TickCombat(&pm_);
         ++r.ticks;
+        if (m.coups[0] + m.coups[1] != coups)
+            dernier_coup_ = r.ticks;
+        for (int cote = 0; cote < 2; ++cote) {
+            const Perso& p = cote == 0 ? m.p1 : m.p2;
+            if (p.Speencour && !en_special[cote] && p.NCoupSpe >= 40 && p.NCoupSpe < 48)
+                ++r.speciaux[cote][p.NCoupSpe - 40];
+        }
         if (apres_tick)
             apres_tick(r.ticks, somme());
         if (dessiner)
@@ -75,17 +89,21 @@ bool SimulateurMatch::jouer_round(RapportMatch& r, int& resultat)
     return true;
 }
 
-void SimulateurMatch::jouer_fin_de_round()
+int64_t SimulateurMatch::jouer_fin_de_round()
 {
     Moteur& m = *m_;
     m.DebutFinpartie(&pm_);
     bool fini = false;
+    int64_t avant_banniere = m.BanniereVisible() ? 0 : -1;
     for (int64_t garde = 0; !fini && garde < 60 * 60; ++garde) {
         fini = m.TickFinpartie(&pm_);
+        if (avant_banniere < 0 && m.BanniereVisible())
+            avant_banniere = garde + 1;
         if (dessiner)
             m.ImageFinpartie(&pm_);
     }
     m.ConclureFinpartie();
+    return avant_banniere;
 }
 
 VerificationRejeu verifier_rejeu(const Rejeu& r)
@@ -104,6 +122,7 @@ VerificationRejeu verifier_rejeu(const Rejeu& r)
             v.premier_ecart = tick;
     };
     const RapportMatch rapport = sim.jouer(r.graine);
+    v.rapport = rapport;
     v.winner = rapport.winner;
     v.somme_finale = rapport.somme;
     v.ticks = rapport.ticks;

@@ -22,6 +22,11 @@ struct RapportMatch {
     int nuls = 0;
     uint64_t somme = 0;        // checksum of the state after the last tick
     bool abandonne = false;
+    int speciaux[2][8] = {};   // special moves begun by each side, by slot 40..47
+    // Each round's result, and for each knock-out the ticks from its last
+    // hit to the round-end banner showing.
+    std::vector<int> resultats;
+    std::vector<int64_t> appels_ko;
 };
 
 class SimulateurMatch {
@@ -57,13 +62,16 @@ private:
     std::unique_ptr<Moteur> m_;
     EtatMatch depart_;   // the state right after the set-up
 
+    int64_t dernier_coup_ = 0;   // tick of the last hit landed
     // Plays a round to its end; false when it was abandoned or cut short.
     bool jouer_round(RapportMatch& r, int& resultat);
-    void jouer_fin_de_round();
+    // The round-end sequence; the ticks before its banner showed.
+    int64_t jouer_fin_de_round();
 };
 
 // A replay played again headless, tick for tick, against what it recorded.
 struct VerificationRejeu {
+    RapportMatch rapport;   // what the match played again did
     int winner = 0;
     uint64_t somme_finale = 0;
     int64_t ticks = 0;

@@ -13,7 +13,9 @@ actionperso Perso::CommandeTamponnee(actionperso code)
 {
     if (depuis_attaque < TICKS_TAMPON + 1)
         ++depuis_attaque;
-    if (est_combo(code) && Occupe() && status.estdans(donnecoup) && !Speencour && !status.estdans(saute) &&
+    int cout = 0;
+    const bool payable = est_combo(code) && CoutMana(SLOT_SPECIAL + (code - PREMIER_COMBO), cout) && Mana > cout;
+    if (payable && Occupe() && status.estdans(donnecoup) && !Speencour && !status.estdans(saute) &&
         !status.estdans(bas) && depuis_attaque <= INPUT::GRACE + 1) {
         // The attack key came a moment before the sequence's last key and
         // started a normal attack: the special move takes its place.

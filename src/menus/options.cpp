@@ -5,9 +5,9 @@
 namespace {
 
 // The edition's row, below the progression's.
-constexpr int POSITION_EDITION_Y = 240;
-constexpr int POSITION_CLASSIQUE_X = 290;
-constexpr int POSITION_AMELIORE_X = 430;
+constexpr int POSITION_EDITION_Y = 252;
+constexpr int POSITION_CLASSIQUE_X = 282;
+constexpr int POSITION_AMELIORE_X = 420;
 
 struct Reglage {
     LIEN2 MenuOptions::*lien;

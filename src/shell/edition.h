@@ -27,6 +27,9 @@ struct Regles {
     // Round end: the K.O. / PERFECT / TIME UP banner and voice at once, the
     // winner's line after; the banner used to come last, seconds late.
     bool banniere_d_abord = false;
+    // After a versus match, a results screen (the winner, the rounds,
+    // REVANCHE, CHANGER DE COMBATTANT, MENU) instead of the title screen at once.
+    bool ecran_resultats = false;
 
     // -- Impact --
     // A spark at the contact point, a look for clean, guarded and projectile
@@ -66,6 +69,9 @@ struct Regles {
     bool compteur_images_cache = false;
     // Round wins as small icons under the life bars, not a lone "V".
     bool marques_icones = false;
+    // Entrée pauses a fight: REPRENDRE, LISTE DES COUPS (each special move's
+    // keys drawn as arrows and buttons), QUITTER LE COMBAT.
+    bool pause = false;
 
     // -- Taunts --
     // Lines written for each fighter's character, free of insults; two of
@@ -92,11 +98,11 @@ inline Regles Regles::de(Edition e)
     Regles r;
     if (e == Edition::classique)
         return r;
-    r.annonce_round = r.ko_vie_reelle = r.temps_a_la_part = r.banniere_d_abord = true;
+    r.annonce_round = r.ko_vie_reelle = r.temps_a_la_part = r.banniere_d_abord = r.ecran_resultats = true;
     r.etincelles = r.arret_sur_coup = r.secousse_coups_forts = r.projectile_eclate = r.compteur_combo = true;
     r.touches_appuyees = true;
     r.camera_deux_persos = r.hud_devant = r.corps_solides = true;
-    r.compteur_images_cache = r.marques_icones = true;
+    r.compteur_images_cache = r.marques_icones = r.pause = true;
     r.repliques_ecrites = true;
     return r;
 }

@@ -12,6 +12,8 @@
 #include "fichierconfig.h"
 #include "../story/histoire.h"
 #include "fenetre.h"
+#include "../menus/pause.h"
+#include "../menus/resultats.h"
 
 namespace {
 
@@ -97,7 +99,12 @@ void Jeu::ZeF()
             sonmenu.jouer(0, 0);
             continuer = true;
         }
-        Executer(mp.ChoixMenu(sonmenu));
+        if (vers_selection) {
+            vers_selection = false;
+            Executer(CHOIX_VERSUS);
+        } else {
+            Executer(mp.ChoixMenu(sonmenu));
+        }
     }
 }
 
@@ -143,15 +150,47 @@ void Jeu::Executer(int choix)
     }
 }
 
-void Jeu::lancer_versus()
+int Jeu::jouer_match(int manches[2])
 {
     e = new Moteur;
     Rejeu rejeu;
     e->enregistrement = &rejeu;
+    e->sur_pause = [this](BITMAP* image) {
+        EcranPause pause;
+        pause.init();
+        const bool quitter = pause.Pause(image, parMoteur, sonmenu);
+        pause.destroy();
+        return quitter;
+    };
     e->NewGame(&parMoteur);
+    manches[0] = e->nbwinp1;
+    manches[1] = e->nbwinp2;
+    const int gagnant = rejeu.winner;
     delete e;
     e = nullptr;
     garder_rejeu(rejeu, std::time(nullptr));
+    return gagnant;
+}
+
+void Jeu::lancer_versus()
+{
+    for (;;) {
+        int manches[2];
+        const int gagnant = jouer_match(manches);
+        if (!Regles::de(parMoteur.edition).ecran_resultats || parMoteur.ModeDeJeu == mode_histoire || gagnant == 0)
+            break;
+        EcranResultats resultats;
+        sonmenu.initialiser();
+        const PERSO perso = gagnant == 1 ? parMoteur.parP1.perso : parMoteur.parP2.perso;
+        resultats.init(perso, manches[gagnant - 1], manches[2 - gagnant]);
+        const ChoixResultats choix = resultats.Choisir(sonmenu);
+        resultats.destroy();
+        sonmenu.Destroy();
+        if (choix == RESULTAT_REVANCHE)
+            continue;
+        vers_selection = choix == RESULTAT_CHANGER;
+        break;
+    }
     continuer = false;
     // The Escape that left the match must not also quit from the title screen.
     for (poll_keyboard(); key[KEY_ESC]; poll_keyboard())

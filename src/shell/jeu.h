@@ -43,6 +43,11 @@ public:
 private:
     // True while the main menu and its channel are set up and playing.
     bool continuer = false;
+    // The results screen asked for another choice of fighters.
+    bool vers_selection = false;
+    // One match, recorded and kept; the side that won it (0: abandoned)
+    // and the rounds each side took.
+    int jouer_match(int manches[2]);
 };
 
 // The game runs in its data folder: ends with a message saying how to start

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "control/appuis_clavier.h"
 #include "control/input.h"
 
 namespace {
@@ -150,6 +151,22 @@ TEST_F(Appuis, ASequenceEndingOnADirectionAndOneFromTheAirAreRecognisedToo)
     choisir(vishvakarman);
     EXPECT_EQ(compter(taper({TOUCHE_DROITE, TOUCHE_BAS, TOUCHE_GAUCHE}, 5, 6), csk2), 1);
     EXPECT_TRUE(in.peutEnSaut(csk1));
+}
+
+TEST_F(Appuis, ATapBetweenTwoReadsIsStillSeenOnce)
+{
+    for (int k = 0; k < KEY_MAX; ++k)
+        key[k] = 0;
+    const int poing = par.pkeys[TOUCHE_PUNCH_FORT];
+    guetter_appuis(true);
+    noter_scancode(poing);
+    noter_scancode(poing | 0x80);   // down and up before the tick reads
+    EXPECT_EQ(lire_touches(par), bit(TOUCHE_PUNCH_FORT));
+    EXPECT_EQ(lire_touches(par), 0);
+    // Not caught, the classic way: only what is held when read.
+    guetter_appuis(false);
+    noter_scancode(poing);
+    EXPECT_EQ(lire_touches(par), 0);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ partie_prete() {
   mkdir -p "$jeu"
   for entree in "$data"/*; do
     case "$(basename "$entree")" in
-      zef.ini|replays) ;;   # the player's own
+      zef.ini|zef-plus.ini|replays) ;;   # the player's own
       shiz|talon|vishvakarman|panda)
         # Fighters' progress files are written by matches: give the game copies.
         mkdir "$jeu/$(basename "$entree")"

@@ -27,6 +27,9 @@ struct Paire {
     Edition edition;
 };
 
+// Printed by its fields (its padding bytes are nobody's).
+void PrintTo(const Paire& p, std::ostream* os) { *os << p.p1 << "-" << p.p2 << "-" << static_cast<int>(p.edition); }
+
 class Tournoi : public ::testing::TestWithParam<Paire> {
 protected:
     DansLesDonnees donnees;

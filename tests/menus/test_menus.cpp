@@ -5,9 +5,12 @@
 
 #include <fstream>
 
+#include "control/input.h"
 #include "menus/menuPerso.h"
 #include "menus/menuPrinc.h"
 #include "menus/options.h"
+#include "menus/pause.h"
+#include "menus/resultats.h"
 #include "support/allegro_env.h"
 #include "support/dossier_temp.h"
 #include "support/fichier_anim_test.h"
@@ -186,6 +189,53 @@ TEST_F(Menus, TheOptionsWriteTheirSettingsAndShowTheCurrentOnes)
     EXPECT_EQ(lignes, 5);
     mouse_b = 0;
     mo.destroy_menu();
+}
+
+TEST_F(Menus, TheResultsAndPauseButtonsGiveTheirChoices)
+{
+    for (const char* nom : {"revanche", "changer", "menu", "reprendre", "coups", "quitter_combat"})
+        for (int etat = 0; etat < 2; ++etat)
+            ecrire_bmp(std::string("graphics/") + nom + std::to_string(etat) + ".bmp", 60, 30, 30, 30, 30);
+    const auto centre = [](const LIEN& l) {
+        pointer(l.close.GetX() + 30, 480 - l.close.GetY() + 15);
+    };
+    EcranResultats r;
+    r.init(panda, 2, 1);
+    EXPECT_EQ(r.lignes.gagnant, "panda remporte le match");
+    EXPECT_EQ(r.lignes.manches, "2 manches \xe0 1");
+    mouse_b = 1;
+    for (auto [lien, choix] : {std::pair<LIEN*, ChoixResultats>{&r.revanche, RESULTAT_REVANCHE},
+                               {&r.changer, RESULTAT_CHANGER}, {&r.menu, RESULTAT_MENU}}) {
+        centre(*lien);
+        EXPECT_EQ(r.Passe(son), choix);
+    }
+    pointer(5, 5);
+    EXPECT_EQ(r.Passe(son), RESULTAT_AUCUN);
+    r.destroy();
+
+    EcranPause p;
+    p.init();
+    for (auto [lien, choix] : {std::pair<LIEN*, ChoixPause>{&p.reprendre, PAUSE_REPRENDRE}, {&p.coups, PAUSE_COUPS},
+                               {&p.quitter, PAUSE_QUITTER}}) {
+        centre(*lien);
+        EXPECT_EQ(p.Passe(nullptr, son), choix);
+    }
+    mouse_b = 0;
+    p.destroy();
+}
+
+TEST(ListeDesCoups, EveryKeyOfEverySequenceHasItsGlyph)
+{
+    for (PERSO perso : {shiz, talon, vishvakarman, panda})
+        for (int c = 0; c < 8; ++c) {
+            int roles[5];
+            const int n = sequence_combo(perso, c, roles);
+            EXPECT_GE(n, 3) << perso << " " << c;
+            for (int i = 0; i < n; ++i)
+                EXPECT_GE(glyphe_du_role(roles[i]), 0) << perso << " " << c;
+            EXPECT_STRNE(nom_coup_special(c), "");
+        }
+    EXPECT_EQ(sequence_combo(static_cast<PERSO>(9), 0, nullptr), 0);
 }
 
 TEST(Selection, EscapeStepsBackOneChoiceAtATime)

@@ -159,7 +159,9 @@ TEST(HudEffects, SparksFadeFrameByFrameInTheirOwnColours) {
             const art::Ink ink = art::ink_of(frame);
             EXPECT_NEAR((ink.left + ink.right) / 2.0, hud::kSparkCell / 2.0, 12);
             EXPECT_NEAR((ink.top + ink.bottom) / 2.0, hud::kSparkCell / 2.0, 12);
-            if (f > 0) EXPECT_LT(ink.pixels, previous * 0.9) << "the spark does not thin out";
+            if (f > 0) {
+                EXPECT_LT(ink.pixels, previous * 0.9) << "the spark does not thin out";
+            }
             previous = ink.pixels;
         }
         EXPECT_GT(art::ink_of(cell(strip, 0, hud::kSparkCell)).pixels, 1200) << "the first frame is no burst";

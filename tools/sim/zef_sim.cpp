@@ -53,6 +53,20 @@ int revoir(const char* chemin)
     std::printf("%s: %s vs %s on %s, %.1f s of fighting\n", chemin, PERSOS[r.cotes[0].perso], PERSOS[r.cotes[1].perso],
                 DECORS[r.stage], static_cast<double>(v.ticks) / 60.0);
     std::printf("winner %d, final checksum %016llx\n", v.winner, static_cast<unsigned long long>(v.somme_finale));
+    static const char* const RESULTATS[] = {"abandoned", "knock-out by side 1", "knock-out by side 2", "draw",
+                                            "time-up won by side 1", "time-up won by side 2"};
+    size_t ko = 0;
+    for (size_t i = 0; i < v.rapport.resultats.size(); ++i) {
+        const int res = v.rapport.resultats[i];
+        std::printf("round %zu: %s", i + 1, res >= 0 && res <= 5 ? RESULTATS[res] : "?");
+        if ((res == 1 || res == 2) && ko < v.rapport.appels_ko.size())
+            std::printf(", called %.2f s after the last hit", static_cast<double>(v.rapport.appels_ko[ko++]) / 60.0);
+        std::printf("\n");
+    }
+    for (int cote = 0; cote < 2; ++cote)
+        for (int slot = 0; slot < 8; ++slot)
+            if (v.rapport.speciaux[cote][slot] > 0)
+                std::printf("side %d special %d: %d\n", cote + 1, 40 + slot, v.rapport.speciaux[cote][slot]);
     if (v.conforme) {
         std::printf("as recorded\n");
         return 0;

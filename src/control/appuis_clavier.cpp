@@ -1,0 +1,39 @@
+#include "appuis_clavier.h"
+
+#include <allegro.h>
+
+#include <atomic>
+
+namespace {
+
+// Written by the keyboard thread, read and cleared by the game's.
+std::atomic<bool> appuyees[KEY_MAX];
+std::atomic<bool> actif{false};
+
+void crochet(int scancode) { noter_scancode(scancode); }
+
+}  // namespace
+
+void noter_scancode(int scancode)
+{
+    const int k = scancode & 0x7F;
+    if ((scancode & 0x80) == 0 && k > 0 && k < KEY_MAX)
+        appuyees[k].store(true);
+}
+
+void guetter_appuis(bool guetter)
+{
+    for (std::atomic<bool>& a : appuyees)
+        a.store(false);
+    actif.store(guetter);
+    keyboard_lowlevel_callback = guetter ? crochet : nullptr;
+}
+
+bool appuis_guettes() { return actif.load(); }
+
+bool appuye_depuis(int scancode)
+{
+    if (scancode <= 0 || scancode >= KEY_MAX)
+        return false;
+    return appuyees[scancode].exchange(false);
+}
