@@ -21,10 +21,15 @@ void noter_scancode(int scancode)
         appuyees[k].store(true);
 }
 
-void guetter_appuis(bool guetter)
+void oublier_appuis()
 {
     for (std::atomic<bool>& a : appuyees)
         a.store(false);
+}
+
+void guetter_appuis(bool guetter)
+{
+    oublier_appuis();
     actif.store(guetter);
     keyboard_lowlevel_callback = guetter ? crochet : nullptr;
 }

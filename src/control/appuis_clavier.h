@@ -7,6 +7,9 @@
 // Starts or stops catching presses (the library's low-level keyboard hook).
 void guetter_appuis(bool guetter);
 bool appuis_guettes();
+// Forgets every press caught so far (what was typed in a pause is not the
+// fight's).
+void oublier_appuis();
 // Whether the key went down since the last call for it; forgets it.
 bool appuye_depuis(int scancode);
 // What the hook does with a scancode (bit 7: a release); for tests.

@@ -1,4 +1,5 @@
 #include "moteur.h"
+#include "../control/appuis_clavier.h"
 #include "../shell/fenetre.h"
 
 #include <algorithm>
@@ -24,12 +25,13 @@ int Moteur::Gogogo(ParamMoteur* PM, int duree)
             rest(250);
             return ROUND_ABANDONNE;
         }
-        if (regles.pause && sur_pause && key[KEY_ENTER]) {
+        if (regles.pause && sur_pause && (key[KEY_ENTER] || (appuis_guettes() && appuye_depuis(KEY_ENTER)))) {
             // The fight stands still under the pause: no tick is owed for it.
             ImageCombat(PM);
             const bool quitter = sur_pause(buffer);
             clear_bitmap(buffer);
             gamet = 0;
+            oublier_appuis();
             if (quitter)
                 return ROUND_ABANDONNE;
         }

@@ -124,37 +124,46 @@ ChoixPause EcranPause::Passe(BITMAP* image, CANALMENU& son)
 void EcranPause::DessinerCoups(BITMAP* image, PERSO p, int joueur)
 {
     assombrir(b, image);
-    if (panneau.ObjBmp)
+    if (panneau.ObjBmp) {
         draw_sprite(b, panneau.ObjBmp, PANNEAU_X, PANNEAU_HAUT);
+        // The list takes the buttons' place, on the panel's own ground.
+        const int fond = getpixel(panneau.ObjBmp, 40, 200);
+        rectfill(b, PANNEAU_X + 16, PANNEAU_HAUT + 96, PANNEAU_X + panneau.ObjBmp->w - 17,
+                 PANNEAU_HAUT + panneau.ObjBmp->h - 14, fond);
+    }
     const int blanc = makecol(255, 255, 255), or_ = makecol(239, 233, 83);
     char titre[64];
     std::snprintf(titre, sizeof titre, "LISTE DES COUPS - JOUEUR %d", joueur);
-    alfont_textout_aa(b, police.font, titre, PANNEAU_X + 20, PANNEAU_HAUT + 50, or_);
+    alfont_textprintf_centre_aa(b, police.font, 320, PANNEAU_HAUT + 98, or_, "%s", titre);
     for (int c = 0; c < 8; ++c) {
-        const int y = PANNEAU_HAUT + 85 + c * 31;
+        const int y = PANNEAU_HAUT + 122 + c * 26;
         int roles[5];
         bool en_saut = false;
         const int n = sequence_combo(p, c, roles, &en_saut);
-        alfont_textout_aa(b, police.font, nom_coup_special(c), PANNEAU_X + 20, y + 6, blanc);
+        alfont_textout_aa(b, police.font, nom_coup_special(c), PANNEAU_X + 30, y + 5, blanc);
         for (int i = 0; i < n && glyphes; ++i) {
             const int g = glyphe_du_role(roles[i]);
             if (g >= 0)
                 masked_blit(glyphes, b, g * GLYPHE, 0, PANNEAU_X + 215 + i * (GLYPHE + 2), y, GLYPHE, GLYPHE);
         }
         if (en_saut)
-            alfont_textout_aa(b, police.font, "(air)", PANNEAU_X + 215 + n * (GLYPHE + 2) + 4, y + 6, or_);
+            alfont_textout_aa(b, police.font, "(air)", PANNEAU_X + 215 + n * (GLYPHE + 2) + 4, y + 5, or_);
     }
 }
 
 bool EcranPause::Pause(BITMAP* image, const ParamMoteur& pm, CANALMENU& son)
 {
     attendre_relache(KEY_ENTER);
-    show_mouse(nullptr);
+    clear_keybuf();
     for (;;) {
-        poll_keyboard();
-        if (key[KEY_ENTER] || key[KEY_ESC]) {
-            attendre_relache(key[KEY_ENTER] ? KEY_ENTER : KEY_ESC);
-            return false;
+        // Read from the keyboard's buffer: a tap between two frames counts.
+        if (keypressed()) {
+            const int k = readkey() >> 8;
+            if (k == KEY_ENTER || k == KEY_ESC) {
+                attendre_relache(k);
+                clear_keybuf();
+                return false;
+            }
         }
         const ChoixPause choix = Passe(image, son);
         montrer_cadre(b, curseur);

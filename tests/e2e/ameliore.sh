@@ -3,8 +3,10 @@
 # presses of 60-120 ms, gaps of 80-200 ms. Four matches cover each fighter's
 # first special move ten times, five from each side (so facing both ways);
 # every sequence typed releases it. The round is announced before the
-# controls answer. What was released is read from each match's record,
-# played again headless.
+# controls answer; Entrée pauses the fight and shows the move list. A fifth
+# match is won by knock-outs: each is called at once, and the results screen
+# offers a rematch. What happened is read from each match's record, played
+# again headless.
 source "$(dirname "$0")/lib.sh"
 zef=$1
 data=$2
@@ -57,14 +59,60 @@ for paire in "0 1" "2 3" "1 0" "3 2"; do
     tenter $(sequence_j2 "$2")
     sleep 1.2
   done
+  if [ "$1" = 0 ]; then
+    # The pause, its move list (one page per keyboard player), the fight again.
+    photo avant_pause
+    touche Return
+    sleep 0.8
+    photo pause
+    verifier "Entree shows the pause panel" "$(ecart pause avant_pause 420x340+110+70) > 0.1"
+    cliquer 320 264   # LISTE DES COUPS
+    photo coups
+    verifier "the move list replaces the buttons" "$(ecart coups pause 300x200+170+150) > 0.05"
+    touche space
+    sleep 0.5
+    photo coups_j2
+    verifier "a key turns to the other player's list" "$(ecart coups_j2 coups 140x260+320+140) > 0.01"
+    touche space
+    sleep 0.5
+    touche Return
+    sleep 1.5
+    photo repris
+    verifier "the fight is back" "$(ecart repris avant_pause 640x60+0+0) < 0.05"
+  fi
   touche Escape 0.4
   sleep 2
 done
+
+# Side 1 throws ki blasts at a side that does nothing until the match is won.
+choisir_combat 0 1
+sleep 6.5
+resultats=0
+for essai in $(seq 40); do
+  tenter d d y
+  sleep 0.9
+  photo un; sleep 0.4; photo deux
+  if awk -v e="$(ecart un deux)" 'BEGIN { exit !(e < 0.0005) }'; then resultats=1; break; fi
+done
+photo resultats
+verifier "the results screen follows the match" "$resultats == 1"
+cliquer 320 378   # REVANCHE
+sleep 3
+photo revanche
+verifier "REVANCHE starts the same match again" "$(ecart revanche combat 640x60+0+0) < 0.05"
+touche Escape 0.4
+sleep 2
 touche Escape 0.4
 attendre_fin 5
 
-verifier "four matches recorded" "$(ls "$jeu"/replays/*.zrp 2>/dev/null | wc -l) == 4"
-for rejeu in "$jeu"/replays/*.zrp; do
+verifier "six matches recorded" "$(ls "$jeu"/replays/*.zrp 2>/dev/null | wc -l) == 6"
+ko=$(ls "$jeu"/replays/*.zrp | sort | sed -n 5p)
+"$sim" --revoir "$ko" --data "$jeu" > "$travail/ko.txt" 2>&1
+cat "$travail/ko.txt"
+verifier "the match was won 2-0 by knock-outs" "$(grep -c 'knock-out by side 1, called' "$travail/ko.txt") == 2"
+lent=$(sed -n 's/.*called \([0-9.]*\) s after the last hit/\1/p' "$travail/ko.txt" | awk '$1 > 0.2' | wc -l)
+verifier "each knock-out is called within 0.2 s of the last hit" "$lent == 0"
+for rejeu in $(ls "$jeu"/replays/*.zrp | sort | head -4); do
   "$sim" --revoir "$rejeu" --data "$jeu" > "$travail/sim.txt" 2>&1
   cat "$travail/sim.txt"
   verifier "$(basename "$rejeu"): played again, it is the recorded match" "$(grep -c 'as recorded' "$travail/sim.txt") == 1"
