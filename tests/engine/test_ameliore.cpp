@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "engine/simulateur.h"
 #include "support/dossier_temp.h"
@@ -113,6 +115,47 @@ TEST_F(Ameliore, RoundsEndOnTheRealLifeAndTimeUpsOnTheShareOfIt)
     EXPECT_EQ(m().FinRound(P()), ROUND_NUL);
 }
 
+TEST_F(Ameliore, ARoundPlayedToTheEndOfTheTimeGoesToTheLargerShare)
+{
+    // Played with the keys: light punches until the fighter with less life
+    // to begin with has less left but a larger share of it, then nobody
+    // touches anything until the time is up.
+    round_en_cours(70);
+    const bool p1_petit = m().p1.donneesperso.PV < m().p2.donneesperso.PV;
+    ASSERT_NE(m().p1.donneesperso.PV, m().p2.donneesperso.PV) << "fighters with different lives";
+    Perso& petit = p1_petit ? m().p1 : m().p2;
+    Perso& grand = p1_petit ? m().p2 : m().p1;
+    const ParamJoueur& j_petit = p1_petit ? P()->parP1 : P()->parP2;
+    const ParamJoueur& j_grand = p1_petit ? P()->parP2 : P()->parP1;
+    const auto part = [](const Perso& p) { return static_cast<double>(p.Vie) / p.donneesperso.PV; };
+    const auto frapper = [this](const ParamJoueur& j, Perso& cible) {
+        const int vie = cible.Vie;
+        for (int i = 0; i < 90 && cible.Vie == vie; ++i) {
+            tenir(j, TOUCHE_PUNCH_LEGER, i % 20 < 3);
+            tick();
+        }
+        tenir(j, TOUCHE_PUNCH_LEGER, false);
+        for (int i = 0; i < 60; ++i)
+            tick();
+    };
+    for (int coups = 0; coups < 12 && !(petit.Vie < grand.Vie && part(petit) > part(grand)); ++coups) {
+        if (part(petit) <= part(grand))
+            frapper(j_petit, grand);
+        else
+            frapper(j_grand, petit);
+    }
+    ASSERT_LT(petit.Vie, grand.Vie);
+    ASSERT_GT(part(petit), part(grand));
+    int ticks = 0;
+    while (m().RoundEnCours() && ticks < 60 * 70) {
+        tick();
+        ++ticks;
+    }
+    ASSERT_LT(m().stimer, 0) << "ended by the time";
+    EXPECT_EQ(m().FinRound(P()), p1_petit ? TEMPS_J1 : TEMPS_J2) << "the share, not the points";
+    EXPECT_EQ(m().Avance(), p1_petit ? 1 : -1);
+}
+
 TEST_F(Ameliore, TheBannerComesAtOnceAndTheWinnersLineAfterIt)
 {
     round_en_cours();
@@ -157,6 +200,29 @@ TEST_F(Ameliore, AHitFreezesTheFightShowsASparkAndCountsTheChain)
                                        [](const Etincelle& x) { return x.age >= 0; });
     EXPECT_EQ(e.genre, ETINCELLE_COUP);
     EXPECT_NEAR(e.x, j2.GetX(), 80) << "at the contact";
+    // Drawn there, over the fighters.
+    const auto image = [this] {
+        m().ImageCombat(P());
+        BITMAP* copie = create_bitmap_ex(16, 640, 480);
+        blit(m().buffer, copie, 0, 0, 0, 0, 640, 480);
+        clear_bitmap(m().buffer);
+        return copie;
+    };
+    BITMAP* avec = image();
+    const Etincelle gardee = e;
+    const_cast<Etincelle&>(e).age = -1;
+    BITMAP* sans = image();
+    const_cast<Etincelle&>(e) = gardee;
+    const int cx = e.x - P()->Parlvl.scrollx, cy = 480 - (e.y - P()->Parlvl.scrolly);
+    int changes = 0;
+    for (int y = std::max(0, cy - 48); y < std::min(480, cy + 48); ++y)
+        for (int x = std::max(0, cx - 48); x < std::min(640, cx + 48); ++x)
+            changes += getpixel(avec, x, y) != getpixel(sans, x, y) ? 1 : 0;
+    EXPECT_GT(changes, 500) << "the spark is drawn at the contact";
+    if (const char* dossier = std::getenv("ZEF_KEEP_SHOTS"))
+        save_bmp((std::string(dossier) + "/etincelle.bmp").c_str(), avec, nullptr);
+    destroy_bitmap(avec);
+    destroy_bitmap(sans);
     // Frozen: no clock, no motion, while the spark plays on.
     const int32_t horloge = ::t;
     const int x1 = m().p1.GetX(), x2 = j2.GetX();
