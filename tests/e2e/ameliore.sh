@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The enhanced edition played by two keyboard players at a human's speed:
+# The enhanced edition, chosen on the options screen, played by two
+# keyboard players at a human's speed:
 # presses of 60-120 ms, gaps of 80-200 ms. Four matches cover each fighter's
 # first special move ten times, five from each side (so facing both ways);
 # every sequence typed releases it. The round is announced before the
@@ -12,7 +13,6 @@ zef=$1
 data=$2
 sim=$3
 partie_prete "$data" j1_control=1 j2_control=1 mode_evolution=0 volume_sonore=200 volume_musique=200
-echo "edition=ameliore" > "$jeu/zef-plus.ini"
 
 appui=(0.06 0.09 0.12 0.075 0.105)
 ecart=(0.08 0.2 0.12 0.16 0.1)
@@ -32,6 +32,14 @@ lancer "$zef"
 touche space
 sleep 1.5
 photo titre
+# OPTIONS, ÉDITION: AMÉLIORÉE, back.
+cliquer_sur graphics/options0.bmp 110 320
+cliquer_sur graphics/ameliore0.bmp 420 228
+photo options
+cliquer_sur graphics/retour0.bmp 39 422
+sleep 1
+verifier "the edition is kept in zef-plus.ini" "$(grep -c -x edition=ameliore "$jeu/zef-plus.ini") == 1"
+verifier "zef.ini keeps its five lines" "$(wc -l < "$jeu/zef.ini") == 5"
 premier=1
 for paire in "0 1" "2 3" "1 0" "3 2"; do
   set -- $paire
