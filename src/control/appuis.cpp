@@ -5,21 +5,6 @@
 
 namespace {
 
-// What a key of the history stands for in a sequence written facing right,
-// light attacks matching their strong key (as in the classic reading).
-int role_lu(int touche, bool retourne, const ParamJoueur& p)
-{
-    if (retourne && touche == p.pkeys[TOUCHE_GAUCHE])
-        return p.pkeys[TOUCHE_DROITE];
-    if (retourne && touche == p.pkeys[TOUCHE_DROITE])
-        return p.pkeys[TOUCHE_GAUCHE];
-    if (touche == p.pkeys[TOUCHE_PUNCH_LEGER])
-        return p.pkeys[TOUCHE_PUNCH_FORT];
-    if (touche == p.pkeys[TOUCHE_KICK_LEGER])
-        return p.pkeys[TOUCHE_KICK_FORT];
-    return touche;
-}
-
 bool est_attaque(int touche, const ParamJoueur& p)
 {
     for (int role : {TOUCHE_PUNCH_LEGER, TOUCHE_PUNCH_FORT, TOUCHE_KICK_LEGER, TOUCHE_KICK_FORT})
@@ -129,7 +114,7 @@ actionperso INPUT::combo_des_appuis(bool retourne, const ParamJoueur& p) const
         };
         bool egal = true;
         for (int i = 0; i < n && egal; ++i)
-            egal = role_lu(dans_l_ordre(i), retourne, p) == combo.touches[i];
+            egal = touche_lue(dans_l_ordre(i), retourne, p) == combo.touches[i];
         if (egal)
             return static_cast<actionperso>(c + PREMIER_COMBO);
     }

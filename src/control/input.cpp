@@ -172,19 +172,22 @@ void INPUT::stockeclavier(const ParamJoueur&, int a)
     }
 }
 
+int touche_lue(int touche, bool retourne, const ParamJoueur& p)
+{
+    if (retourne && touche == p.pkeys[TOUCHE_GAUCHE])
+        return p.pkeys[TOUCHE_DROITE];
+    if (retourne && touche == p.pkeys[TOUCHE_DROITE])
+        return p.pkeys[TOUCHE_GAUCHE];
+    if (touche == p.pkeys[TOUCHE_PUNCH_LEGER])
+        return p.pkeys[TOUCHE_PUNCH_FORT];
+    if (touche == p.pkeys[TOUCHE_KICK_LEGER])
+        return p.pkeys[TOUCHE_KICK_FORT];
+    return touche;
+}
+
 actionperso INPUT::testcombo(bool retourne, const ParamJoueur& p)
 {
-    const auto lu = [&](int touche) {
-        if (retourne && touche == p.pkeys[TOUCHE_GAUCHE])
-            return p.pkeys[TOUCHE_DROITE];
-        if (retourne && touche == p.pkeys[TOUCHE_DROITE])
-            return p.pkeys[TOUCHE_GAUCHE];
-        if (touche == p.pkeys[TOUCHE_PUNCH_LEGER])
-            return p.pkeys[TOUCHE_PUNCH_FORT];
-        if (touche == p.pkeys[TOUCHE_KICK_LEGER])
-            return p.pkeys[TOUCHE_KICK_FORT];
-        return touche;
-    };
+    const auto lu = [&](int touche) { return touche_lue(touche, retourne, p); };
     for (int c = 0; c < nbcombo; ++c) {
         const COMBO& combo = combos[c];
         if (combo.nbtouches == 0 || combo.nbtouches != nbkeys)

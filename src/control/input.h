@@ -24,6 +24,11 @@ using Touches = uint16_t;
 // What side p holds now: its keyboard keys, or its joystick read as them.
 Touches lire_touches(const ParamJoueur& p);
 
+// What a key of the history stands for in a sequence written facing right:
+// forward and back swapped for a fighter facing left, light attacks read as
+// their strong key.
+int touche_lue(int touche, bool retourne, const ParamJoueur& p);
+
 // The keys of fighter p's special move c (0..7, in the order csp1..mcv) as
 // roles (TOUCHE_...), facing right, attacks as their strong key; how many,
 // and whether it can be released in the air.

@@ -74,3 +74,20 @@ void liberer_cadre(BITMAP*& b, BITMAP*& curseur)
         destroy_bitmap(b);
     curseur = b = nullptr;
 }
+
+int boutons_cliques(std::initializer_list<LIEN*> liens, BITMAP* b, CANALMENU& son, bool& mouse_over)
+{
+    int clique = -1, i = 0;
+    bool survol = false;
+    for (LIEN* lien : liens) {
+        lien->active = !survol && survol_sonore(lien->close, son, mouse_over);
+        survol = survol || lien->active;
+        lien->afficher(b);
+        if (lien->active && (mouse_b & 1))
+            clique = i;
+        ++i;
+    }
+    if (!survol)
+        mouse_over = false;
+    return clique;
+}

@@ -3,6 +3,8 @@
 #ifndef ZEF_LIEN_H
 #define ZEF_LIEN_H
 
+#include <initializer_list>
+
 #include "../graphics/objetgraph.h"
 #include "../sound/son.h"
 
@@ -39,6 +41,11 @@ bool sous_le_pointeur(const ObjetGraph& obj);
 // The hover test with its sound: on entering a picture while the screen's
 // flag is down, the hover effect plays once; the flag then stays up.
 bool survol_sonore(const ObjetGraph& obj, CANALMENU& son, bool& mouse_over);
+
+// A column of buttons drawn into b with the hover sound: the first one
+// under the pointer is active (the others not). The index of the one
+// clicked, or -1.
+int boutons_cliques(std::initializer_list<LIEN*> liens, BITMAP* b, CANALMENU& son, bool& mouse_over);
 
 // The pointer image at the mouse position.
 void dessiner_curseur(BITMAP* b, BITMAP* curseur);

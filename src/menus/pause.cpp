@@ -106,19 +106,8 @@ ChoixPause EcranPause::Passe(BITMAP* image, CANALMENU& son)
     assombrir(b, image);
     if (panneau.ObjBmp)
         draw_sprite(b, panneau.ObjBmp, PANNEAU_X, PANNEAU_HAUT);
-    ChoixPause choix = PAUSE_AUCUN;
-    bool survol = false;
-    for (const Bouton& bt : BOUTONS) {
-        LIEN& lien = this->*bt.lien;
-        lien.active = !survol && survol_sonore(lien.close, son, mouse_over);
-        survol = survol || lien.active;
-        lien.afficher(b);
-        if (lien.active && (mouse_b & 1))
-            choix = bt.choix;
-    }
-    if (!survol)
-        mouse_over = false;
-    return choix;
+    const int i = boutons_cliques({&reprendre, &coups, &quitter}, b, son, mouse_over);
+    return i < 0 ? PAUSE_AUCUN : BOUTONS[i].choix;
 }
 
 void EcranPause::DessinerCoups(BITMAP* image, PERSO p, int joueur)

@@ -75,20 +75,8 @@ ChoixResultats EcranResultats::Passe(CANALMENU& son)
     alfont_textprintf_centre_aa(b, police.font, TEXTE_X, NOM_Y, or_, "%s", lignes.gagnant.c_str());
     police.taille(22);
     alfont_textprintf_centre_aa(b, police.font, TEXTE_X, MANCHES_Y, blanc, "%s", lignes.manches.c_str());
-    ChoixResultats choix = RESULTAT_AUCUN;
-    bool survol = false;
-    for (const Bouton& bt : BOUTONS) {
-        LIEN& lien = this->*bt.lien;
-        // The first button under the pointer wins.
-        lien.active = !survol && survol_sonore(lien.close, son, mouse_over);
-        survol = survol || lien.active;
-        lien.afficher(b);
-        if (lien.active && (mouse_b & 1))
-            choix = bt.choix;
-    }
-    if (!survol)
-        mouse_over = false;
-    return choix;
+    const int i = boutons_cliques({&revanche, &changer, &menu}, b, son, mouse_over);
+    return i < 0 ? RESULTAT_AUCUN : BOUTONS[i].choix;
 }
 
 ChoixResultats EcranResultats::Choisir(CANALMENU& son)

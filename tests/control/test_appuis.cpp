@@ -35,7 +35,7 @@ protected:
     }
     // A sequence of taps: each role held `appui` reads, then `ecart` reads
     // with nothing held; every code read.
-    std::vector<actionperso> taper(std::initializer_list<int> roles, int appui, int ecart, bool gauche = false)
+    std::vector<actionperso> taper(const std::vector<int>& roles, int appui, int ecart, bool gauche = false)
     {
         std::vector<actionperso> codes;
         for (int r : roles) {
@@ -93,14 +93,7 @@ TEST_F(Appuis, EachFightersFirstSpecialComesFromTapsAtHumanSpeed)
                     if (gauche)
                         for (int& r : roles)
                             r = r == TOUCHE_DROITE ? TOUCHE_GAUCHE : r;
-                    std::vector<actionperso> codes;
-                    for (int r : roles) {
-                        for (actionperso x : lire(bit(r), appui, gauche))
-                            codes.push_back(x);
-                        for (actionperso x : lire(0, ecart, gauche))
-                            codes.push_back(x);
-                    }
-                    EXPECT_EQ(compter(codes, csp1), 1)
+                    EXPECT_EQ(compter(taper(roles, appui, ecart, gauche), csp1), 1)
                         << "fighter " << c.perso << ", press " << appui << ", gap " << ecart << (gauche ? ", facing left" : "");
                 }
 }

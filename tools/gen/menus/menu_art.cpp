@@ -155,6 +155,25 @@ void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title,
 
 }  // namespace
 
+void page_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double size, double top, double line_y) {
+    using namespace scenery;
+    cairo_t* cr = canvas.cr();
+    style::Lettering look = style::chrome_look(size);
+    look.slant = 0.1;
+    style::Placed t = style::place_text(canvas, fonts.black, text, size, 3, 0, top, look.slant);
+    const style::Span s = style::ink_span(t, look);
+    t.x += 40 - s.left;
+    horizontal_source(cr, 40, 620, {{0, style::kGold, 0.95}, {0.7, style::kGold, 0.5}, {1, style::kGold, 0}});
+    cairo_set_line_width(cr, 1.5);
+    cairo_move_to(cr, 40, line_y);
+    cairo_line_to(cr, 620, line_y);
+    cairo_stroke(cr);
+    set(cr, style::kGoldLight);
+    polygon(cr, {40, line_y - 4, 44, line_y, 40, line_y + 4, 36, line_y});
+    cairo_fill(cr);
+    style::draw_lettering(canvas, t, look);
+}
+
 void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r) {
     using namespace scenery;
     cairo_t* cr = canvas.cr();

@@ -97,6 +97,10 @@ Image draw_pause_panel(const style::Fonts& fonts);
 // A "versus" seal of radius r, speed lines running out of it on both sides.
 void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r);
 
+// A page's chrome title at the top left, size `size` from row `top`, with a
+// gold line at row `line_y` running out of it to the right edge.
+void page_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double size, double top, double line_y);
+
 // The game's name as a small masked logo for the selection screen.
 constexpr int kSmallLogoWidth = 176, kSmallLogoHeight = 50;
 Image draw_small_logo(const style::Fonts& fonts);

@@ -52,25 +52,6 @@ void backdrop(Canvas& canvas) {
     grain(canvas, 0, 0, 640, 480, 0.018, 5);
 }
 
-void title(Canvas& canvas, const style::Fonts& fonts) {
-    cairo_t* cr = canvas.cr();
-    style::Lettering look = style::chrome_look(40);
-    look.slant = 0.1;
-    style::Placed t = style::place_text(canvas, fonts.black, "OPTIONS", 40, 3, 0, 30, look.slant);
-    const style::Span s = style::ink_span(t, look);
-    t.x += 40 - s.left;
-    // A gold line running out of the title to the right edge.
-    const double y = 86.5;
-    horizontal_source(cr, 40, 620, {{0, style::kGold, 0.95}, {0.7, style::kGold, 0.5}, {1, style::kGold, 0}});
-    cairo_set_line_width(cr, 1.5);
-    cairo_move_to(cr, 40, y);
-    cairo_line_to(cr, 620, y);
-    cairo_stroke(cr);
-    set(cr, style::kGoldLight);
-    polygon(cr, {40, y - 4, 44, y, 40, y + 4, 36, y});
-    cairo_fill(cr);
-    style::draw_lettering(canvas, t, look);
-}
 
 void rail(Canvas& canvas, const style::Fonts& fonts, const Rail& r) {
     cairo_t* cr = canvas.cr();
@@ -187,7 +168,7 @@ void bottom_bar(Canvas& canvas, const style::Fonts& fonts) {
 Image draw_options_screen(const style::Fonts& fonts) {
     Canvas canvas(640, 480);
     backdrop(canvas);
-    title(canvas, fonts);
+    page_title(canvas, fonts, "OPTIONS", 40, 30, 86.5);
     for (const Rail& r : kRails) rail(canvas, fonts, r);
     legend(canvas, fonts);
     bottom_bar(canvas, fonts);

@@ -38,24 +38,6 @@ void backdrop(Canvas& canvas) {
     grain(canvas, 0, 0, 640, 480, 0.015, 13);
 }
 
-void title(Canvas& canvas, const style::Fonts& fonts) {
-    cairo_t* cr = canvas.cr();
-    style::Lettering look = style::chrome_look(36);
-    look.slant = 0.1;
-    style::Placed t = style::place_text(canvas, fonts.black, "RÉSULTATS", 36, 3, 0, 36, look.slant);
-    const style::Span s = style::ink_span(t, look);
-    t.x += 40 - s.left;
-    const double y = 88.5;
-    horizontal_source(cr, 40, 620, {{0, style::kGold, 0.95}, {0.7, style::kGold, 0.5}, {1, style::kGold, 0}});
-    cairo_set_line_width(cr, 1.5);
-    cairo_move_to(cr, 40, y);
-    cairo_line_to(cr, 620, y);
-    cairo_stroke(cr);
-    set(cr, style::kGoldLight);
-    polygon(cr, {40, y - 4, 44, y, 40, y + 4, 36, y});
-    cairo_fill(cr);
-    style::draw_lettering(canvas, t, look);
-}
 
 // A laurel wreath open at the top, in faint gold: two branches curving up
 // from the bottom of a circle, leaves on both sides of each, smaller
@@ -263,7 +245,7 @@ void tray(Canvas& canvas) {
 Image draw_results_screen(const style::Fonts& fonts) {
     Canvas canvas(640, 480);
     backdrop(canvas);
-    title(canvas, fonts);
+    page_title(canvas, fonts, "RÉSULTATS", 36, 36, 88.5);
     tray(canvas);
     frame(canvas);
     plate(canvas, fonts);
