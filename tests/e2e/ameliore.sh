@@ -5,8 +5,8 @@
 # first special move ten times, five from each side (so facing both ways);
 # every sequence typed releases it. The round is announced before the
 # controls answer; Entrée pauses the fight and shows the move list. A fifth
-# match is won by knock-outs: each is called at once, and the results screen
-# offers a rematch. What happened is read from each match's record, played
+# match is won by knock-outs (a ki blast's spark is seen bursting): each is
+# called at once, and the results screen offers a rematch. What happened is read from each match's record, played
 # again headless.
 source "$(dirname "$0")/lib.sh"
 zef=$1
@@ -95,14 +95,26 @@ done
 choisir_combat 0 1
 sleep 6.5
 resultats=0
+etincelle=0
 for essai in $(seq 40); do
   tenter d d y
-  sleep 0.9
+  if [ $etincelle = 0 ]; then
+    # The ki blast bursting on talon: its spark is a violet ring.
+    for i in 1 2 3 4 5 6 7 8; do
+      photo etincelle
+      violet=$(convert "$travail/etincelle.png" -crop 640x300+0+150 -fx '(r>0.55 && b>0.7 && g<0.5) ? 1 : 0' \
+               -format '%[fx:round(mean*w*h)]' info:)
+      if [ "$violet" -gt 100 ]; then etincelle=1; break; fi
+    done
+  else
+    sleep 0.9
+  fi
   photo un; sleep 0.4; photo deux
   if awk -v e="$(ecart un deux)" 'BEGIN { exit !(e < 0.0005) }'; then resultats=1; break; fi
 done
 photo resultats
 verifier "the results screen follows the match" "$resultats == 1"
+verifier "a projectile's hit shows its spark" "$etincelle == 1"
 cliquer 320 378   # REVANCHE
 sleep 3
 photo revanche
