@@ -36,6 +36,7 @@ RapportMatch SimulateurMatch::jouer(uint64_t graine)
             break;
         }
         ++r.rounds;
+        r.vies.push_back({{m_->p1.Vie, m_->p2.Vie}, {m_->p1.donneesperso.PV, m_->p2.donneesperso.PV}});
         if (resultat == ROUND_NUL)
             ++r.nuls;
         else if (resultat == KO_J1 || resultat == KO_J2)

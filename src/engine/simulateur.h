@@ -27,6 +27,12 @@ struct RapportMatch {
     // hit to the round-end banner showing.
     std::vector<int> resultats;
     std::vector<int64_t> appels_ko;
+    // Each round's end as the fighters stood: life left and full life.
+    struct Vies {
+        int vie[2];
+        int pv[2];
+    };
+    std::vector<Vies> vies;
 };
 
 class SimulateurMatch {

@@ -61,6 +61,10 @@ int revoir(const char* chemin)
         std::printf("round %zu: %s", i + 1, res >= 0 && res <= 5 ? RESULTATS[res] : "?");
         if ((res == 1 || res == 2) && ko < v.rapport.appels_ko.size())
             std::printf(", called %.2f s after the last hit", static_cast<double>(v.rapport.appels_ko[ko++]) / 60.0);
+        if (i < v.rapport.vies.size()) {
+            const RapportMatch::Vies& f = v.rapport.vies[i];
+            std::printf(", lives %d/%d and %d/%d", f.vie[0], f.pv[0], f.vie[1], f.pv[1]);
+        }
         std::printf("\n");
     }
     for (int cote = 0; cote < 2; ++cote)
