@@ -116,6 +116,17 @@ void Moteur::ResultatMatch(ParamMoteur* PM)
     }
     if (PM->ModeEvolution && !rejeu) {
         // Only the experience comes back from the fight.
+        const bool miroir = PM->ModeDeJeu != mode_histoire && PM->parP1.perso == PM->parP2.perso;
+        if (miroir) {
+            // One file for both sides: each side's gain goes into it, where
+            // saving one side after the other would keep only the second.
+            const uint32_t total = experience_des_deux(PM->parP1.carac.experience, p1.donneesperso.carac.experience,
+                                                       p2.donneesperso.carac.experience);
+            PM->parP1.carac.experience = PM->parP2.carac.experience = total;
+            PM->parP1.save_xp_file();
+            PM->parP2.carac = PM->parP1.carac;
+            return;
+        }
         PM->parP1.carac.experience = p1.donneesperso.carac.experience;
         PM->parP2.carac.experience = p2.donneesperso.carac.experience;
         PM->parP1.save_xp_file();

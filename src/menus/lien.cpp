@@ -91,3 +91,9 @@ int boutons_cliques(std::initializer_list<LIEN*> liens, BITMAP* b, CANALMENU& so
         mouse_over = false;
     return clique;
 }
+
+void attendre_relache(int touche)
+{
+    for (poll_keyboard(); key[touche]; poll_keyboard())
+        rest(10);
+}

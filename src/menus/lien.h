@@ -56,6 +56,10 @@ void creer_cadre(BITMAP*& b, BITMAP*& curseur);
 void montrer_cadre(BITMAP* b, BITMAP* curseur);
 void liberer_cadre(BITMAP*& b, BITMAP*& curseur);
 
+// Waits for a key to come up, so that it does not act twice (an Escape that
+// left a screen must not also quit from the title screen).
+void attendre_relache(int touche);
+
 // The menu channel's effects.
 enum { EFFET_SURVOL = 0, EFFET_CLIC = 1, EFFET_GONG = 2 };
 

@@ -1,6 +1,7 @@
 #include "menuPerso.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -13,6 +14,19 @@ const char* const BOUTONS[4][2] = {
 };
 const char* const PORTRAITS[4] = {"graphics/shiz2.bmp", "graphics/talon2.bmp", "graphics/vishvakarman2.bmp",
                                   "graphics/panda2.bmp"};
+const char* const BOUTONS_DECOR[NB_CHOIX_DECOR][2] = {
+    {"graphics/decor_aeroport1.bmp", "graphics/decor_aeroport0.bmp"},
+    {"graphics/decor_elbeuf1.bmp", "graphics/decor_elbeuf0.bmp"},
+    {"graphics/decor_inde1.bmp", "graphics/decor_inde0.bmp"},
+    {"graphics/decor_hasard1.bmp", "graphics/decor_hasard0.bmp"},
+};
+// The plate that retitles the screen for the stage's choice, and where it goes.
+constexpr int TITRE_DECOR_X = 0;
+constexpr int TITRE_DECOR_Y = 400;
+// The VS badge drawn in the background.
+constexpr int VS_X = 520;
+constexpr int VS_Y = 354;
+constexpr int VS_RAYON = 33;
 
 int noir() { return makecol(0, 0, 0); }
 int blanc() { return makecol(255, 255, 255); }
@@ -33,26 +47,37 @@ constexpr int PLAFOND_CARAC = 12;
 
 int valeur(const CARACTERISTIQUES& c, const Carac& k) { return c.*k.base + c.*k.bonus; }
 
-// A key waiting in the buffer, Escape aside (Escape steps back instead). The
-// buffer is read rather than the key table so that a tap shorter than a frame
-// still counts.
-bool une_touche_attend()
+// The first key waiting in the buffer, Escape aside (Escape steps back
+// instead), or 0. The buffer is read rather than the key table so that a tap
+// shorter than a frame still counts.
+int touche_en_attente()
 {
-    while (keypressed())
-        if ((readkey() >> 8) != KEY_ESC)
-            return true;
-    return false;
+    while (keypressed()) {
+        const int code = readkey() >> 8;
+        if (code != KEY_ESC)
+            return code;
+    }
+    return 0;
+}
+
+void imprimer_ombre(BITMAP* b, ALFONT_FONT* f, const char* texte, int x, int y)
+{
+    alfont_textout_centre_aa(b, f, texte, x - 1, y - 1, noir());
+    alfont_textout_centre_aa(b, f, texte, x + 1, y + 1, noir());
+    alfont_textout_centre_aa(b, f, texte, x, y, blanc());
 }
 
 }  // namespace
 
-LignesStats lignes_stats(const CARACTERISTIQUES& c)
+LignesStats lignes_stats(const CARACTERISTIQUES& c, bool corriges)
 {
     LignesStats l;
     char tampon[64];
     std::snprintf(tampon, sizeof tampon, "niveau %d", GESTION_XP().GetNiveau(c.experience));
     l.lignes[0] = tampon;
-    const char* const formats[4] = {"FOR %2d", "DEX %2d", "VIG %2d", "CON %2d"};
+    const char* const classiques[4] = {"FOR %2d", "DEX %2d", "VIG %2d", "CON %2d"};
+    const char* const justes[4] = {"FOR %2d", "DEX %2d", "CON %2d", "ARC %2d"};
+    const char* const* formats = corriges ? justes : classiques;
     for (int i = 0; i < 4; ++i) {
         std::snprintf(tampon, sizeof tampon, formats[i], valeur(c, CARACS[i]));
         l.lignes[i + 1] = tampon;
@@ -62,9 +87,10 @@ LignesStats lignes_stats(const CARACTERISTIQUES& c)
     return l;
 }
 
-void afficher_stats(BITMAP* b, ALFONT_FONT* f, const CARACTERISTIQUES& c, int x, int y, int couleur, bool droite)
+void afficher_stats(BITMAP* b, ALFONT_FONT* f, const CARACTERISTIQUES& c, int x, int y, int couleur, bool droite,
+                    bool corriges)
 {
-    const LignesStats l = lignes_stats(c);
+    const LignesStats l = lignes_stats(c, corriges);
     for (const std::string& ligne : l.lignes) {
         if (droite)
             alfont_textout_right_aa(b, f, ligne.c_str(), x, y, couleur);
@@ -102,6 +128,33 @@ bool depenser_bonus(MENU_XP& boutons, ParamJoueur& joueur, CANALMENU& son, bool&
     return false;
 }
 
+std::string points_a_repartir(int n)
+{
+    char tampon[48];
+    std::snprintf(tampon, sizeof tampon, "%d point%s \xe0 r\xe9partir", n, n > 1 ? "s" : "");
+    return tampon;
+}
+
+int decor_voisin(int choix, int sens)
+{
+    if (choix < 0)
+        return sens > 0 ? 0 : NB_CHOIX_DECOR - 1;
+    return (choix + sens % NB_CHOIX_DECOR + NB_CHOIX_DECOR) % NB_CHOIX_DECOR;
+}
+
+STAGE decor_de_choix(int choix, int tirage)
+{
+    if (choix >= aeroport && choix <= inde)
+        return static_cast<STAGE>(choix);
+    return static_cast<STAGE>(((tirage % 3) + 3) % 3);
+}
+
+bool sur_le_badge_vs(int x, int y)
+{
+    const int dx = x - VS_X, dy = y - VS_Y;
+    return dx * dx + dy * dy <= VS_RAYON * VS_RAYON;
+}
+
 EtapeEchap etape_echap(int p1choix, int p2choix)
 {
     if (p2choix >= 0)
@@ -125,6 +178,11 @@ void MenuSP::InitMenu()
         LienPerso[i].charger(BOUTONS[i][0], BOUTONS[i][1], 56 + 89 * i, 173);
         ImgPerso[i].SetObjetMenu(PORTRAITS[i], 0, 455);
     }
+    for (int i = 0; i < NB_CHOIX_DECOR; ++i) {
+        LienDecor[i].init_lien();
+        LienDecor[i].charger(BOUTONS_DECOR[i][0], BOUTONS_DECOR[i][1], 56 + 89 * i, 173);
+    }
+    titre_decor.SetObjetMenu("graphics/titre_decor.bmp", TITRE_DECOR_X, 480 - TITRE_DECOR_Y);
     fond.SetObjetMenu("graphics/selectperso2.bmp", 0, 0);
     logo.SetObjetMenu("graphics/logo1.bmp", 232, 466);
     p1xp.init_MENU_XP(1);
@@ -143,6 +201,9 @@ void MenuSP::DestroyMenu()
 {
     fond.DestroyBitmap();
     logo.DestroyBitmap();
+    titre_decor.DestroyBitmap();
+    for (LIEN& l : LienDecor)
+        l.Destroy();
     for (int i = 0; i < 4; ++i) {
         ImgPerso[i].DestroyBitmap();
         LienPerso[i].Destroy();
@@ -186,7 +247,7 @@ int MenuSP::LeMenu(CANALMENU& son)
     return -1;
 }
 
-void MenuSP::afficher_choix(ParamMoteur* p, int cote)
+void MenuSP::afficher_choix(ParamMoteur* p, int cote, const Regles& regles)
 {
     const bool j1 = cote == 1;
     const int choix = j1 ? p1choix : p2choix;
@@ -204,41 +265,99 @@ void MenuSP::afficher_choix(ParamMoteur* p, int cote)
     }
     nom(0, 0, blanc());
     if (p->ModeEvolution) {
-        const CARACTERISTIQUES& c = (j1 ? p->parP1 : p->parP2).carac;
-        afficher_stats(b, font2.font, c, x + 1, 171, noir(), !j1);
-        afficher_stats(b, font2.font, c, x, 170, blanc(), !j1);
+        const ParamJoueur& joueur = j1 ? p->parP1 : p->parP2;
+        const CARACTERISTIQUES& c = joueur.carac;
+        afficher_stats(b, font2.font, c, x + 1, 171, noir(), !j1, regles.textes_corriges);
+        afficher_stats(b, font2.font, c, x, 170, blanc(), !j1, regles.textes_corriges);
+        const int reste = joueur.GetBonus(c);
+        if (regles.selection_complete && reste > 0) {
+            const std::string points = points_a_repartir(reste);
+            const int y = 170 + 6 * alfont_text_height(font2.font);
+            if (j1) {
+                alfont_textout_aa(b, font2.font, points.c_str(), x + 1, y + 1, noir());
+                alfont_textout_aa(b, font2.font, points.c_str(), x, y, makecol(255, 210, 90));
+            } else {
+                alfont_textout_right_aa(b, font2.font, points.c_str(), x + 1, y + 1, noir());
+                alfont_textout_right_aa(b, font2.font, points.c_str(), x, y, makecol(255, 210, 90));
+            }
+        }
     }
 }
 
-bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
+void MenuSP::bonus(ParamMoteur* p, CANALMENU& son)
 {
+    struct Cote {
+        int choix;
+        MENU_XP& boutons;
+        ParamJoueur& joueur;
+        ParamJoueur& autre;
+    };
+    for (Cote c : {Cote{p1choix, p1xp, p->parP1, p->parP2}, Cote{p2choix, p2xp, p->parP2, p->parP1}}) {
+        if (c.choix < 0 || c.joueur.GetBonus(c.joueur.carac) <= 0)
+            continue;
+        afficher_bonus(b, c.boutons, c.joueur.carac);
+        // Both sides on one fighter share its file: a point spent by one is
+        // the other's too, or the other's next save would take it back.
+        if (depenser_bonus(c.boutons, c.joueur, son, mouse_over, false) && p1choix == p2choix)
+            c.autre.carac = c.joueur.carac;
+    }
+}
+
+void MenuSP::choisir_decor(CANALMENU& son)
+{
+    bool survol = false;
+    for (int i = 0; i < NB_CHOIX_DECOR; ++i) {
+        LIEN& l = LienDecor[i];
+        const bool dessus = !survol && survol_sonore(l.close, son, mouse_over);
+        survol = survol || dessus;
+        if (dessus && (mouse_b & 1) && decor != i) {
+            son.jouer(1, EFFET_CLIC);
+            decor = i;
+        }
+        l.active = dessus || decor == i;
+        l.afficher(b);
+    }
+    if (!survol)
+        mouse_over = false;
+}
+
+bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son, bool seul)
+{
+    const Regles regles = Regles::de(p->edition);
     p1choix = p2choix = -1;
+    decor = -1;
     bool demarrer = false;
     while (!demarrer) {
-        if (p->ModeEvolution) {
-            struct Cote {
-                int choix;
-                MENU_XP& boutons;
-                ParamJoueur& joueur;
-            };
-            for (Cote c : {Cote{p1choix, p1xp, p->parP1}, Cote{p2choix, p2xp, p->parP2}}) {
-                if (c.choix < 0 || c.joueur.GetBonus(c.joueur.carac) <= 0)
-                    continue;
-                afficher_bonus(b, c.boutons, c.joueur.carac);
-                depenser_bonus(c.boutons, c.joueur, son, mouse_over, false);
-            }
-        }
+        const bool choisis = p1choix >= 0 && (seul || p2choix >= 0);
+        // The stage is chosen once both fighters are (a story's stages are its own).
+        const bool choix_du_decor = choisis && regles.selection_complete && !seul;
+        if (choix_du_decor && decor < 0)
+            decor = p->Parlvl.stage;
+        if (p->ModeEvolution)
+            bonus(p, son);
         logo.AfficheEcran(b);
-        if (p1choix >= 0 && p2choix >= 0) {
-            const char* invite = "pressez une touche pour continuer";
-            alfont_textout_centre_aa(b, font2.font, invite, 319, 64, noir());
-            alfont_textout_centre_aa(b, font2.font, invite, 321, 66, noir());
-            alfont_textout_centre_aa(b, font2.font, invite, 320, 65, blanc());
-            if (une_touche_attend() && !key[KEY_ESC]) {
+        if (choisis) {
+            const bool vs_clique = regles.selection_complete && (mouse_b & 1) && sur_le_badge_vs(mouse_x, mouse_y);
+            if (regles.selection_complete && sur_le_badge_vs(mouse_x, mouse_y))
+                circle(b, VS_X, VS_Y, VS_RAYON + 2, makecol(255, 220, 120));
+            imprimer_ombre(b, font2.font,
+                           regles.textes_corriges ? "Entr\xe9" "e ou clic sur VS pour combattre"
+                                                  : "pressez une touche pour continuer",
+                           320, 65);
+            int touche = touche_en_attente();
+            if (choix_du_decor && (touche == KEY_LEFT || touche == KEY_RIGHT)) {
+                decor = decor_voisin(decor, touche == KEY_LEFT ? -1 : 1);
+                son.jouer(1, EFFET_SURVOL);
+                touche = 0;
+            }
+            if ((touche != 0 || vs_clique) && !key[KEY_ESC]) {
+                if (choix_du_decor)
+                    p->Parlvl.stage = decor_de_choix(decor, std::rand());
                 son.jouer(1, EFFET_GONG);
-                alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 319, 359, noir());
-                alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 321, 361, noir());
-                alfont_textout_centre_aa(b, fontload.font, "CHARGEMENT..", 320, 360, makecol(66, 197, 84));
+                const char* chargement = regles.textes_corriges ? "CHARGEMENT..." : "CHARGEMENT..";
+                alfont_textout_centre_aa(b, fontload.font, chargement, 319, 359, noir());
+                alfont_textout_centre_aa(b, fontload.font, chargement, 321, 361, noir());
+                alfont_textout_centre_aa(b, fontload.font, chargement, 320, 360, makecol(66, 197, 84));
                 rest(1000);
                 demarrer = true;
             }
@@ -250,13 +369,14 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
 
         // A key pressed before both fighters are chosen is thrown away; once
         // they are, it waits in the buffer for the next pass.
-        if (p1choix < 0 || p2choix < 0)
+        if (!choisis)
             clear_keybuf();
         poll_keyboard();
         if (key[KEY_ESC]) {
             switch (etape_echap(p1choix, p2choix)) {
             case ANNULE_J2:
                 p2choix = -1;
+                decor = -1;
                 break;
             case ANNULE_J1:
                 p1choix = -1;
@@ -269,27 +389,32 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son)
             rest(300);
         }
 
-        for (const LIEN& lien : LienPerso)
-            lien.afficher(b);
-        const int clic = LeMenu(son);
-        if (clic >= 0 && p1choix < 0) {
-            p1choix = clic;
-            P1Choix = ImgPerso[clic];
-            P1Choix.SetX(45);
-            p->parP1.SetPerso(static_cast<PERSO>(clic));
-            p->Parlvl.stage = decor_du_perso(clic);
-            rest(200);
-        } else if (clic >= 0 && p2choix < 0) {
-            p2choix = clic;
-            P2Choix = ImgPerso[clic];
-            P2Choix.SetX(325);
-            p->parP2.SetPerso(static_cast<PERSO>(clic));
-            rest(300);
+        if (choix_du_decor && p2choix >= 0) {
+            choisir_decor(son);
+            titre_decor.AfficheEcran(b);
+        } else {
+            for (const LIEN& lien : LienPerso)
+                lien.afficher(b);
+            const int clic = seul && p1choix >= 0 ? -1 : LeMenu(son);
+            if (clic >= 0 && p1choix < 0) {
+                p1choix = clic;
+                P1Choix = ImgPerso[clic];
+                P1Choix.SetX(45);
+                p->parP1.SetPerso(static_cast<PERSO>(clic));
+                p->Parlvl.stage = decor_du_perso(clic);
+                rest(200);
+            } else if (clic >= 0 && p2choix < 0) {
+                p2choix = clic;
+                P2Choix = ImgPerso[clic];
+                P2Choix.SetX(325);
+                p->parP2.SetPerso(static_cast<PERSO>(clic));
+                rest(300);
+            }
         }
         if (p1choix >= 0)
-            afficher_choix(p, 1);
+            afficher_choix(p, 1, regles);
         if (p2choix >= 0)
-            afficher_choix(p, 2);
+            afficher_choix(p, 2, regles);
     }
     return true;
 }

@@ -8,6 +8,14 @@ namespace {
 constexpr int POSITION_EDITION_Y = 252;
 constexpr int POSITION_CLASSIQUE_X = 282;
 constexpr int POSITION_AMELIORE_X = 420;
+// The volume rows of the enhanced screen, under the edition's: the tracks'
+// top-left corners on the screen.
+constexpr int GLISSIERE_X = POSITION_CLASSIQUE_X;
+constexpr int GLISSIERE_EFFETS_Y = 274;
+constexpr int GLISSIERE_MUSIQUE_Y = 313;
+// How long the missing joystick's message stays, in passes (60 a second).
+constexpr int DUREE_MESSAGE = 240;
+const char* const MESSAGE_MANETTE = "Aucune manette n'est branch\xe9" "e : ce joueur ne pourra pas bouger";
 
 struct Reglage {
     LIEN2 MenuOptions::*lien;
@@ -57,6 +65,12 @@ void MenuOptions::init_menu()
     retour.init_lien();
     retour.charger("graphics/retour1.bmp", "graphics/retour0.bmp", 39, 58);
     fond.SetObjetMenu("graphics/options.bmp", 0, 0);
+    fond_plus.SetObjetMenu("graphics/options_plus.bmp", 0, 0);
+    volume_effets.charger(GLISSIERE_X, GLISSIERE_EFFETS_Y);
+    volume_de_la_musique.charger(GLISSIERE_X, GLISSIERE_MUSIQUE_Y);
+    police.charger("graphics/chinese.ttf");
+    police.taille(16);
+    message_manette = 0;
     mouse_over = false;
     creer_cadre(b, curseur);
 }
@@ -64,9 +78,13 @@ void MenuOptions::init_menu()
 void MenuOptions::destroy_menu()
 {
     fond.DestroyBitmap();
+    fond_plus.DestroyBitmap();
     for (const Reglage& r : REGLAGES)
         (this->*r.lien).Destroy();
     retour.Destroy();
+    volume_effets.Destroy();
+    volume_de_la_musique.Destroy();
+    police.destroy();
     liberer_cadre(b, curseur);
 }
 
@@ -85,7 +103,8 @@ void MenuOptions::test_interaction(CANALMENU& sonmenu)
 
 bool MenuOptions::Passe(ParamMoteur* pm, CANALMENU& sonmenu)
 {
-    fond.AfficheFond(b);
+    const Regles regles = Regles::de(pm->edition);
+    (regles.reglages_volume && fond_plus.ObjBmp ? fond_plus : fond).AfficheFond(b);
     test_interaction(sonmenu);
     for (const Reglage& r : REGLAGES) {
         const LIEN2& lien = this->*r.lien;
@@ -93,11 +112,31 @@ bool MenuOptions::Passe(ParamMoteur* pm, CANALMENU& sonmenu)
         if (lien.active && (mouse_b & 1)) {
             sonmenu.jouer(1, EFFET_CLIC);
             r.ecrire(pm);
+            if (Regles::de(pm->edition).manette_verifiee && num_joysticks < 1 &&
+                (pm->parP1.control == CONTROLE_JOYSTICK || pm->parP2.control == CONTROLE_JOYSTICK) &&
+                (r.lien == &MenuOptions::j1joy || r.lien == &MenuOptions::j2joy))
+                message_manette = DUREE_MESSAGE;
             rest(200);
         }
     }
+    if (regles.reglages_volume) {
+        volume_effets.Passe(b, volume_sonore);
+        const bool effets_lache = !volume_effets.saisie() && glissiere_tenue_ == 1;
+        if (volume_de_la_musique.Passe(b, volume_musique))
+            sonmenu.regler_musique();
+        glissiere_tenue_ = volume_effets.saisie() ? 1 : volume_de_la_musique.saisie() ? 2 : 0;
+        // The effects' new level, heard as it is let go.
+        if (effets_lache)
+            sonmenu.jouer(1, EFFET_CLIC);
+    }
+    if (message_manette > 0) {
+        --message_manette;
+        rectfill(b, 60, 398, 580, 420, makecol(20, 12, 40));
+        alfont_textout_centre_aa(b, police.font, MESSAGE_MANETTE, 320, 400, makecol(255, 170, 60));
+    }
     retour.afficher(b);
-    if (retour.active && (mouse_b & 1)) {
+    const bool echap = regles.echap_partout && key[KEY_ESC];
+    if ((retour.active && (mouse_b & 1)) || echap) {
         saveFichierConfig(pm);   // written even when nothing changed
         ecrire_edition(pm->edition);   // in its own file: zef.ini keeps its five lines
         sonmenu.jouer(1, EFFET_CLIC);
@@ -107,12 +146,14 @@ bool MenuOptions::Passe(ParamMoteur* pm, CANALMENU& sonmenu)
     return false;
 }
 
-void MenuOptions::Menu_options(ParamMoteur* pm, CANALMENU sonmenu)
+void MenuOptions::Menu_options(ParamMoteur* pm, CANALMENU& sonmenu)
 {
     for (;;) {
         const bool fini = Passe(pm, sonmenu);
         montrer_cadre(b, curseur);
         if (fini)
-            return;
+            break;
     }
+    attendre_relache(KEY_ESC);
+    clear_keybuf();
 }

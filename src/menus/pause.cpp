@@ -42,12 +42,6 @@ void assombrir(BITMAP* b, BITMAP* image)
     solid_mode();
 }
 
-// Waits for the key to come up, so that it does not act twice.
-void attendre_relache(int k)
-{
-    for (poll_keyboard(); key[k]; poll_keyboard())
-        rest(10);
-}
 
 }  // namespace
 

@@ -84,8 +84,7 @@ ChoixResultats EcranResultats::Choisir(CANALMENU& son)
     for (;;) {
         poll_keyboard();
         if (key[KEY_ESC]) {
-            while (key[KEY_ESC])
-                rest(10), poll_keyboard();
+            attendre_relache(KEY_ESC);
             return RESULTAT_MENU;
         }
         const ChoixResultats choix = Passe(son);

@@ -37,6 +37,11 @@ constexpr long PERIODE_JEU_TICKS = 19886;     // one sixtieth of a second
 
 // Installs the three callbacks (timer every 7 ms, sec, gamespeed).
 void installer_horloges();
+// How many times faster than 60 a second the fights' ticks come: 1, or the
+// ZEF_ACCELERE environment variable's value up to ACCELERATION_MAX (a knob
+// for the scenarios that play whole story runs).
+constexpr int ACCELERATION_MAX = 64;
+int acceleration_des_combats();
 // Changes the period of the animation clock; the value of t is kept.
 void regler_periode_timer(int periode_ms);
 

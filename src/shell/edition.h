@@ -73,10 +73,36 @@ struct Regles {
     // keys drawn as arrows and buttons), QUITTER LE COMBAT.
     bool pause = false;
 
-    // -- Taunts --
+    // -- Taunts and text --
     // Lines written for each fighter's character, free of insults; two of
     // the classic tables are placeholders.
     bool repliques_ecrites = false;
+    // Every line a player reads in correct French, accents included, and
+    // the statistics under their usual names (the classic screens write
+    // "pressez une touche pour continuer.." and call the arcana "CON").
+    bool textes_corriges = false;
+
+    // -- Menus --
+    // Escape leaves every screen; the options screen used to ignore it.
+    bool echap_partout = false;
+    // Sound and music volume sliders on the options screen: the classic game
+    // only reads them from zef.ini, where no player looks.
+    bool reglages_volume = false;
+    // On the selection: the VS badge starts the match when clicked, the
+    // "+" buttons tell how many points are left, the stage is chosen (three
+    // previews and "hasard") instead of following player 1's fighter.
+    bool selection_complete = false;
+    // A joystick mode picked with no joystick connected says so, instead of
+    // leaving a side that no one can move.
+    bool manette_verifiee = false;
+
+    // -- Story --
+    // Any fighter can be played; the other three, then a stronger copy of
+    // one's own fighter, each with its own story in dialogue screens; the
+    // opponents' levels stay within a few of the player's; a lost fight can
+    // be fought again; the ending is illustrated. The classic story is
+    // shiz's only and ends at the first defeat.
+    bool histoire_complete = false;
 
     static Regles de(Edition e);
     // Every rule, one bit each (the state's checksum covers them).
@@ -103,7 +129,9 @@ inline Regles Regles::de(Edition e)
     r.touches_appuyees = true;
     r.camera_deux_persos = r.hud_devant = r.corps_solides = true;
     r.compteur_images_cache = r.marques_icones = r.pause = true;
-    r.repliques_ecrites = true;
+    r.repliques_ecrites = r.textes_corriges = true;
+    r.echap_partout = r.reglages_volume = r.selection_complete = r.manette_verifiee = true;
+    r.histoire_complete = true;
     return r;
 }
 

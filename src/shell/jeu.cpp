@@ -192,14 +192,16 @@ void Jeu::lancer_versus()
         break;
     }
     continuer = false;
-    // The Escape that left the match must not also quit from the title screen.
-    for (poll_keyboard(); key[KEY_ESC]; poll_keyboard())
-        rest(10);
+    attendre_relache(KEY_ESC);
     clear_keybuf();
 }
 
 void Jeu::lancer_histoire()
 {
+    if (Regles::de(parMoteur.edition).histoire_complete) {
+        lancer_histoire_complete();
+        return;
+    }
     struct Combat {
         PERSO adversaire;
         STAGE decor;
@@ -228,6 +230,46 @@ void Jeu::lancer_histoire()
         }
     }
     h.game_winned(parMoteur.parP1.carac);
+}
+
+void Jeu::lancer_histoire_complete()
+{
+    sp.InitMenu();
+    const bool choisi = sp.ChoixSP(&parMoteur, sonmenu, true);
+    sp.DestroyMenu();
+    if (!choisi)
+        return;
+    const PERSO heros = parMoteur.parP1.perso;
+    const Recit& recit = recit_de(heros);
+    HISTOIRE h;
+    parMoteur.parP2.control = CONTROLE_CPU;
+    for (int i = 0; i < NB_CHAPITRES;) {
+        const Chapitre& chapitre = recit.chapitres[i];
+        // The opponent's own record each time, then its level for the chapter.
+        parMoteur.parP2.SetPerso(chapitre.adversaire);
+        HISTOIRE::generer_adversaire(parMoteur.parP2, parMoteur.parP1, niveau_chapitre(parMoteur.parP1.carac.niveau, i),
+                                     chapitre.adversaire == heros);
+        parMoteur.Parlvl.stage = chapitre.decor;
+        if (!h.recit_dialogue(&parMoteur, chapitre, sonmenu)) {
+            attendre_relache(KEY_ESC);
+            clear_keybuf();
+            return;
+        }
+        sonmenu.stop(0, 0);
+        parMoteur.winner = 0;
+        lancer_versus();
+        if (parMoteur.winner == 0)
+            return;   // left with Escape
+        if (parMoteur.winner == 1) {
+            ++i;
+            continue;
+        }
+        sonmenu.initialiser();
+        const bool encore = h.defaite(chapitre.adversaire, sonmenu);
+        if (!encore)
+            return;
+    }
+    h.fin_illustree(recit, parMoteur.parP1.carac.niveau);
 }
 
 void Jeu::introdujeu()

@@ -33,6 +33,8 @@ public:
     // One match with the current parameters.
     void lancer_versus();
     void lancer_histoire();
+    // The enhanced story: any fighter, its own tale, a lost fight fought again.
+    void lancer_histoire_complete();
     // Plays a recorded match in the window, as it was played, prints its
     // winner and final checksum, then returns the process status: 0, or 2
     // when the file cannot be played or the match differs from its record.

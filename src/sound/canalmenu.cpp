@@ -33,6 +33,21 @@ void CANALMENU::stop(int groupe, int entree)
         canal::stop_effet(sfx, NB_SFX, sfx_precedant, entree);
 }
 
+void CANALMENU::regler_musique()
+{
+    if (volume_musique == 0) {
+        musique.stop();
+        return;
+    }
+    if (musique.joue()) {
+        musique.regler_boucle(static_cast<int>(volume_musique));
+        return;
+    }
+    if (!musique.EstOuvert())
+        musique.ouvrir("wav/zef.wav");
+    jouer(0, 0);
+}
+
 void CANALMENU::Destroy()
 {
     canal::liberer(&musique, 1);

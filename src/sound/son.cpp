@@ -34,6 +34,20 @@ void SON::lire_boucle(int volume, int repeter)
         play_sample(sound, volume, PAN_CENTRE, FREQUENCE_NORMALE, repeter != 0);
 }
 
+void SON::regler_boucle(int volume)
+{
+    if (ouvert)
+        adjust_sample(sound, volume, PAN_CENTRE, FREQUENCE_NORMALE, 1);
+}
+
+bool SON::joue() const
+{
+    for (int v = 0; v < 256 && sound; ++v)
+        if (voice_check(v) == sound)
+            return true;
+    return false;
+}
+
 void SON::stop()
 {
     if (sound)

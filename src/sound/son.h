@@ -19,6 +19,10 @@ public:
     void lire(int volume);
     void lire(int volume, int pan);
     void lire_boucle(int volume, int repeter);
+    // A new volume for the loop already playing.
+    void regler_boucle(int volume);
+    // Whether a voice of the sound card is playing it.
+    bool joue() const;
     void stop();
     bool EstOuvert() const { return ouvert; }
 };
@@ -48,6 +52,9 @@ public:
     void initialiser();
     void jouer(int groupe, int entree);
     void stop(int groupe, int entree);
+    // The music follows volume_musique at once: silenced at 0, started
+    // again from its beginning when it comes back up.
+    void regler_musique();
     void Destroy();
 };
 

@@ -144,3 +144,238 @@ void HISTOIRE::game_winned(CARACTERISTIQUES carac)
     std::snprintf(message, sizeof message, "TROP FORT!!\nVOUS AVEZ FINI LE JEU NIVEAU %d", carac.niveau);
     ecran_final(message);
 }
+
+// ---------------------------------------------------------------------------
+// The enhanced story's screens.
+
+namespace {
+
+const char* const NOMS_PERSOS[4] = {"SHIZ", "TALON", "VISHVAKARMAN", "LE PANDA"};
+
+// A box for text: the picture under it darkened, a thin gold edge.
+void boite(BITMAP* b, const Cadre& c)
+{
+    drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
+    set_trans_blender(0, 0, 0, 170);
+    rectfill(b, c.x, c.y, c.x + c.w - 1, c.y + c.h - 1, makecol(8, 6, 20));
+    solid_mode();
+    rect(b, c.x, c.y, c.x + c.w - 1, c.y + c.h - 1, makecol(196, 160, 80));
+}
+
+// A text cut to the box's width, printed from its top-left corner inside
+// the margin; what does not fit in the box's height is left out.
+void texte_dans(BITMAP* b, ALFONT_FONT* f, const std::string& texte, const Cadre& c, int marge, int couleur,
+                int y_depart = 0)
+{
+    if (!f)
+        return;
+    const auto mesure = [f](const std::string& s) { return alfont_text_length(f, s.c_str()); };
+    const int h = alfont_text_height(f);
+    int y = c.y + marge + y_depart;
+    for (const std::string& ligne : couper_lignes(texte, c.w - 2 * marge, mesure)) {
+        if (y + h > c.y + c.h)
+            break;
+        alfont_textout_aa(b, f, ligne.c_str(), c.x + marge, y, couleur);
+        y += h;
+    }
+}
+
+int or_pale() { return makecol(255, 210, 90); }
+
+}  // namespace
+
+void HISTOIRE::generer_adversaire(ParamJoueur& adversaire, const ParamJoueur& heros, int niveau, bool double_du_heros)
+{
+    CARACTERISTIQUES& c = adversaire.carac;
+    int32_t CARACTERISTIQUES::*const bonus[4] = {&CARACTERISTIQUES::bonusforce, &CARACTERISTIQUES::bonusconstitution,
+                                                 &CARACTERISTIQUES::bonusarcanes, &CARACTERISTIQUES::bonusdexterite};
+    for (auto champ : bonus)
+        c.*champ = double_du_heros ? heros.carac.*champ : 0;
+    c.niveau = niveau;
+    int points = 0;
+    for (auto champ : bonus)
+        points += c.*champ;
+    for (; points < niveau - 1; ++points)
+        c.*bonus[std::rand() % 4] += 1;
+}
+
+bool HISTOIRE::recit_dialogue(ParamMoteur* parMoteur, const Chapitre& chapitre, CANALMENU& son)
+{
+    const MiseEnPage& page = mise_en_page_recit();
+    FontClass chargement, texte, stats;
+    chargement.charger("graphics/intsh.ttf");
+    chargement.taille(60);
+    texte.charger("graphics/chinyen.ttf");
+    texte.taille(17);
+    stats.charger("graphics/chinese.ttf");
+    stats.taille(18);
+    BITMAP* curseur = charger_bmp("graphics/curseur.bmp", desktop_palette);
+    BITMAP* fond = charger_bmp(chapitre.fond, desktop_palette);
+    BITMAP* b = create_bitmap(640, 480);
+    BITMAP* image1 = charger_bmp(portrait(parMoteur->parP1.perso), desktop_palette);
+    BITMAP* image2 = charger_bmp(portrait(parMoteur->parP2.perso), desktop_palette);
+    const std::string recit = en_latin1(chapitre.recit);
+    const std::string repliques[2] = {en_latin1(chapitre.replique_heros), en_latin1(chapitre.replique_adversaire)};
+    const PERSO persos[2] = {parMoteur->parP1.perso, parMoteur->parP2.perso};
+    const std::string invite = en_latin1("Appuyez sur une touche pour continuer");
+    // The "+" buttons sit in the statistics band, each after its value.
+    MENU_XP boutons;
+    boutons.init_MENU_XP(1);
+    const int colonnes[4] = {160, 230, 300, 370};
+    ObjetGraph MENU_XP::*const plus[4] = {&MENU_XP::FORp, &MENU_XP::DEXp, &MENU_XP::CONp, &MENU_XP::INTp};
+    for (int i = 0; i < 4; ++i) {
+        (boutons.*plus[i]).SetX(colonnes[i] + 38);
+        (boutons.*plus[i]).SetY(480 - (page.stats.y + 11));
+    }
+
+    const int blanc = makecol(255, 255, 255), noir = makecol(0, 0, 0);
+    // A key left from the fight before must not skip the tale.
+    clear_keybuf();
+    bool quitter = false;
+    for (;;) {
+        if (keypressed()) {
+            quitter = (readkey() >> 8) == KEY_ESC;
+            break;
+        }
+        if (fond)
+            blit(fond, b, 0, 0, 0, 0, 640, 480);
+        else
+            clear_bitmap(b);
+        if (image1)
+            draw_sprite(b, image1, page.portrait[0].x, page.portrait[0].y);
+        if (image2)   // turned towards the hero
+            draw_sprite_h_flip(b, image2, page.portrait[1].x, page.portrait[1].y);
+        boite(b, page.recit);
+        texte_dans(b, texte.font, recit, page.recit, page.marge, blanc);
+        for (int i = 0; i < 2; ++i) {
+            boite(b, page.replique[i]);
+            if (stats.font)
+                alfont_textout_aa(b, stats.font, NOMS_PERSOS[persos[i]], page.replique[i].x + page.marge,
+                                  page.replique[i].y + 3, or_pale());
+            texte_dans(b, texte.font, repliques[i], page.replique[i], page.marge, blanc, 14);
+        }
+        boite(b, page.stats);
+        ParamJoueur& j1 = parMoteur->parP1;
+        const LignesStats l = lignes_stats(j1.carac, true);
+        const int y = page.stats.y + 8;
+        if (stats.font) {
+            alfont_textout_aa(b, stats.font, l.lignes[0].c_str(), 32, y, blanc);
+            for (int i = 0; i < 4; ++i)
+                alfont_textout_aa(b, stats.font, l.lignes[i + 1].c_str(), colonnes[i], y, blanc);
+            char niveau[32];
+            std::snprintf(niveau, sizeof niveau, "adversaire niveau %d", niveau_adversaire(parMoteur->parP2.carac));
+            alfont_textout_right_aa(b, stats.font, niveau, 608, y, blanc);
+        }
+        // Points can be spent here whatever the progression switch says.
+        const int reste = j1.GetBonus(j1.carac);
+        if (reste > 0) {
+            afficher_bonus(b, boutons, j1.carac);
+            depenser_bonus(boutons, j1, son, mouse_over, true);
+            if (stats.font)
+                alfont_textout_aa(b, stats.font, points_a_repartir(reste).c_str(), 440, y, or_pale());
+        }
+        if (stats.font) {
+            alfont_textout_centre_aa(b, stats.font, invite.c_str(), 321, page.y_invite + 1, noir);
+            alfont_textout_centre_aa(b, stats.font, invite.c_str(), 320, page.y_invite, vert());
+        }
+        dessiner_curseur(b, curseur);
+        montrer_image_cadencee(b);
+    }
+    clear_keybuf();
+    if (!quitter) {
+        imprimer_chargement(b, chargement.font);
+        montrer_image(b);
+    }
+
+    chargement.destroy();
+    texte.destroy();
+    stats.destroy();
+    for (BITMAP* bmp : {curseur, fond, b, image1, image2})
+        if (bmp)
+            destroy_bitmap(bmp);
+    boutons.Destroy();
+    return !quitter;
+}
+
+bool HISTOIRE::defaite(PERSO vainqueur, CANALMENU& son)
+{
+    FontClass police;
+    police.charger("graphics/chinyen.ttf");
+    police.taille(20);
+    BITMAP* curseur = charger_bmp("graphics/curseur.bmp", desktop_palette);
+    BITMAP* fond = charger_bmp("graphics/defaite.bmp", desktop_palette);
+    BITMAP* image = charger_bmp(portrait(vainqueur), desktop_palette);
+    BITMAP* b = create_bitmap(640, 480);
+    LIEN continuer, abandonner;
+    continuer.charger("graphics/continuer1.bmp", "graphics/continuer0.bmp", 128, 480 - 380);
+    abandonner.charger("graphics/abandonner1.bmp", "graphics/abandonner0.bmp", 128, 480 - 420);
+    dialogue d;
+    const std::string moquerie = d.dialoguer(vainqueur, Edition::amelioree);
+    bool survol = false;
+    int choix = -1;
+    clear_keybuf();
+    while (choix < 0) {
+        if (fond)
+            blit(fond, b, 0, 0, 0, 0, 640, 480);
+        else
+            clear_bitmap(b);
+        if (image)
+            draw_sprite(b, image, 185, 110);
+        if (police.font)
+            alfont_textout_centre_aa(b, police.font, moquerie.c_str(), 320, 352, makecol(255, 255, 255));
+        const int clic = boutons_cliques({&continuer, &abandonner}, b, son, survol);
+        poll_keyboard();
+        if (clic >= 0) {
+            son.jouer(1, EFFET_CLIC);
+            choix = clic;
+        } else if (key[KEY_ESC]) {
+            choix = 1;
+        }
+        dessiner_curseur(b, curseur);
+        montrer_image_cadencee(b);
+    }
+    attendre_relache(KEY_ESC);
+    while (mouse_b & 1)
+        rest(10);
+    clear_keybuf();
+    continuer.Destroy();
+    abandonner.Destroy();
+    police.destroy();
+    for (BITMAP* bmp : {curseur, fond, image, b})
+        if (bmp)
+            destroy_bitmap(bmp);
+    return choix == 0;
+}
+
+void HISTOIRE::fin_illustree(const Recit& recit, int niveau)
+{
+    FontClass texte, petite;
+    texte.charger("graphics/chinyen.ttf");
+    texte.taille(18);
+    petite.charger("graphics/chinese.ttf");
+    petite.taille(18);
+    BITMAP* fond = charger_bmp(recit.image_fin, desktop_palette);
+    BITMAP* b = create_bitmap(640, 480);
+    const std::string fin = en_latin1(recit.fin);
+    const std::string niveau_atteint = en_latin1("Vous avez terminé l'histoire au niveau ") + std::to_string(niveau);
+    const std::string invite = en_latin1("Appuyez sur une touche pour continuer");
+    const Cadre bande = {40, 374, 560, 72};
+    clear_keybuf();
+    while (!keypressed()) {
+        if (fond)
+            blit(fond, b, 0, 0, 0, 0, 640, 480);
+        else
+            clear_bitmap(b);
+        texte_dans(b, texte.font, fin, bande, 0, makecol(255, 255, 255));
+        if (petite.font) {
+            alfont_textout_centre_aa(b, petite.font, niveau_atteint.c_str(), 320, 436, or_pale());
+            alfont_textout_centre_aa(b, petite.font, invite.c_str(), 320, 458, vert());
+        }
+        montrer_image_cadencee(b);
+    }
+    texte.destroy();
+    petite.destroy();
+    for (BITMAP* bmp : {fond, b})
+        if (bmp)
+            destroy_bitmap(bmp);
+}

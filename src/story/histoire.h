@@ -5,6 +5,7 @@
 
 #include "../engine/parammoteur.h"
 #include "../sound/son.h"
+#include "recit.h"
 
 class HISTOIRE {
 public:
@@ -18,6 +19,19 @@ public:
     void game_over();
     void game_winned(CARACTERISTIQUES carac);
     bool mouse_over_bmp(const ObjetGraph& obj, CANALMENU& son);
+
+    // -- The enhanced story --
+    // The opponent of a chapter: its own record with `niveau` - 1 points,
+    // those of the hero's record to begin with when it is the hero's double.
+    static void generer_adversaire(ParamJoueur& adversaire, const ParamJoueur& heros, int niveau, bool double_du_heros);
+    // The chapter's dialogue screen, until a key; false for Escape (the
+    // story is left).
+    bool recit_dialogue(ParamMoteur* parMoteur, const Chapitre& chapitre, CANALMENU& son);
+    // After a lost fight: true for CONTINUER (fight it again), false for
+    // ABANDONNER or Escape.
+    bool defaite(PERSO vainqueur, CANALMENU& son);
+    // The hero's illustrated ending, with the level reached.
+    void fin_illustree(const Recit& recit, int niveau);
 
     // The opponent's level as the dialogue screen shows it.
     static int niveau_adversaire(const CARACTERISTIQUES& c)

@@ -101,15 +101,21 @@ taches_couleur() {
     -format '%[fx:round(mean * w * h)]' info:
 }
 
-# How many of the pointer's pixels are missing at (X, Y) of a shot: near 0
-# when the pointer is drawn there (the screen's 16-bit colours are matched
-# loosely).
-pointeur_manquant() {
-  convert "$travail/$1.png" -crop "20x24+$2+$3" +repage "$travail/sous_pointeur.png"
-  convert "$travail/sous_pointeur.png" \( "$jeu/graphics/curseur.bmp" -transparent '#FF00FF' \) \
-    -compose over -composite "$travail/pointeur_attendu.png"
-  compare -fuzz 8% -metric AE "$travail/sous_pointeur.png" "$travail/pointeur_attendu.png" null: 2>&1 | cut -d' ' -f1
+# How many pixels of a picture of the data folder are missing where it
+# should be drawn in a shot, its top-left corner at (X, Y): near 0 when it is
+# there untouched (its magenta is transparent; the screen's 16-bit colours
+# are matched loosely). Extra arguments transform the picture (-flop).
+image_manquante() {
+  local shot=$1 image=$2 x=$3 y=$4 w h
+  shift 4
+  read -r w h < <(identify -format '%w %h\n' "$jeu/$image" | head -1)
+  convert "$travail/$shot.png" -crop "${w}x${h}+$x+$y" +repage "$travail/sous_image.png"
+  convert "$travail/sous_image.png" \( "$jeu/$image" "$@" -transparent '#FF00FF' \) \
+    -compose over -composite "$travail/image_attendue.png"
+  compare -fuzz 8% -metric AE "$travail/sous_image.png" "$travail/image_attendue.png" null: 2>&1 | cut -d' ' -f1
 }
+# The same for the pointer at (X, Y).
+pointeur_manquant() { image_manquante "$1" graphics/curseur.bmp "$2" "$3"; }
 # Moves the pointer, waits for a frame or two, takes a shot and checks it.
 verifier_pointeur() {
   xdotool mousemove "$2" "$3"

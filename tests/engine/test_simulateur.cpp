@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <vector>
 
 #include "engine/simulateur.h"
@@ -131,6 +132,36 @@ TEST_F(Simulation, ProgressionSavesBothFilesInVersusAndOnlyTheFirstInTheStory)
     }
     EXPECT_EQ(combat.dossier.lire("shiz/shiz.xp"), neuf);
     EXPECT_EQ(combat.dossier.lire("talon/talon.xp"), neuf);
+}
+
+TEST_F(Simulation, AFighterOnBothSidesKeepsWhatEachSideGained)
+{
+    // Level 3 to begin with: 2800 points.
+    combat.dossier.ecrire("shiz/shiz.xp", "\n10\n10\n10\n10\n0\n0\n0\n0\n2800\n3\n");
+    pm.parP1.xp_pathfile = pm.parP2.xp_pathfile = "shiz/shiz.xp";
+    pm.parP2.perso = pm.parP1.perso;
+    pm.parP1.carac.experience = pm.parP2.carac.experience = 2800;
+    pm.ModeEvolution = true;
+    SimulateurMatch sim(pm);
+    sim.jouer(11);
+    const uint32_t cote1 = sim.moteur().p1.donneesperso.carac.experience;
+    const uint32_t cote2 = sim.moteur().p2.donneesperso.carac.experience;
+    ASSERT_GT(cote1, 2800u);
+    ASSERT_GT(cote2, 2800u);
+    std::istringstream fichier(combat.dossier.lire("shiz/shiz.xp"));
+    std::vector<long> valeurs;
+    for (long v; fichier >> v;)
+        valeurs.push_back(v);
+    ASSERT_EQ(valeurs.size(), 10u);
+    EXPECT_EQ(valeurs[8], static_cast<long>(cote1 + cote2 - 2800)) << "both gains, neither lost";
+    EXPECT_EQ(sim.parametres().parP1.carac.experience, sim.parametres().parP2.carac.experience);
+
+    EXPECT_EQ(experience_des_deux(100, 150, 120), 170u);
+    EXPECT_EQ(experience_des_deux(100, 100, 100), 100u);
+    EXPECT_EQ(experience_des_deux(GESTION_XP::EXPERIENCE_MAX - 10, GESTION_XP::EXPERIENCE_MAX + 5,
+                                  GESTION_XP::EXPERIENCE_MAX),
+              GESTION_XP::EXPERIENCE_MAX + 5)
+        << "capped, but never below what a side reached";
 }
 
 }  // namespace

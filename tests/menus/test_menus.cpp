@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <set>
 
 #include "control/input.h"
 #include "menus/menuPerso.h"
@@ -267,6 +269,118 @@ TEST(Selection, TheStatisticsBlockShowsSumsLevelAndExperience)
     EXPECT_EQ(l.lignes[3], "VIG  9");
     EXPECT_EQ(l.lignes[4], "CON 12");
     EXPECT_EQ(l.lignes[5], "XP  2800");
+    // The enhanced edition calls each characteristic by its own name.
+    const LignesStats justes = lignes_stats(c, true);
+    EXPECT_EQ(justes.lignes[3], "CON  9");
+    EXPECT_EQ(justes.lignes[4], "ARC 12");
+    EXPECT_EQ(points_a_repartir(1), "1 point \xe0 r\xe9partir");
+    EXPECT_EQ(points_a_repartir(3), "3 points \xe0 r\xe9partir");
+}
+
+TEST(Selection, TheStageStripCyclesBothWaysAndTheDrawPicksARealStage)
+{
+    EXPECT_EQ(decor_voisin(0, 1), 1);
+    EXPECT_EQ(decor_voisin(DECOR_HASARD, 1), 0);
+    EXPECT_EQ(decor_voisin(0, -1), DECOR_HASARD);
+    EXPECT_EQ(decor_voisin(-1, 1), 0);
+    for (int choix = aeroport; choix <= inde; ++choix)
+        EXPECT_EQ(decor_de_choix(choix, 12345), choix);
+    std::set<STAGE> tires;
+    for (int tirage : {0, 1, 2, 3, 7, -5, 2147483647})
+        tires.insert(decor_de_choix(DECOR_HASARD, tirage));
+    EXPECT_EQ(tires.size(), 3u);
+    for (STAGE d : tires)
+        EXPECT_TRUE(d >= aeroport && d <= inde);
+    // The badge is a disc around its centre.
+    EXPECT_TRUE(sur_le_badge_vs(520, 354));
+    EXPECT_TRUE(sur_le_badge_vs(520 + 32, 354));
+    EXPECT_FALSE(sur_le_badge_vs(520 + 30, 354 + 30));
+    EXPECT_FALSE(sur_le_badge_vs(320, 240));
+}
+
+TEST(Glissiere, TheKnobRunsFromSilenceToFullVolumeAlongTheTrack)
+{
+    EXPECT_EQ(valeur_glissiere(100, 100, 256), 0);
+    EXPECT_EQ(valeur_glissiere(20, 100, 256), 0) << "left of the track";
+    EXPECT_EQ(valeur_glissiere(355, 100, 256), VOLUME_MAX);
+    EXPECT_EQ(valeur_glissiere(900, 100, 256), VOLUME_MAX) << "right of it";
+    EXPECT_EQ(valeur_glissiere(228, 100, 256), 128);
+    int avant = -1;
+    for (int x = 90; x < 370; ++x) {
+        const int v = valeur_glissiere(x, 100, 251);
+        EXPECT_GE(v, avant) << "never backwards";
+        avant = v;
+    }
+    EXPECT_EQ(valeur_glissiere(150, 100, 0), 0) << "a track that did not load";
+}
+
+TEST_F(Menus, InTheEnhancedEditionEscapeLeavesTheOptionsAndASliderSetsTheVolume)
+{
+    for (const char* nom : {"cpu", "clavier", "manette", "oui", "non", "classique", "ameliore"})
+        for (int etat = 0; etat < 3; ++etat)
+            ecrire_bmp(std::string("graphics/") + nom + std::to_string(etat) + ".bmp", 60, 30, 30, 30, 30);
+    for (const char* nom : {"graphics/retour0.bmp", "graphics/retour1.bmp", "graphics/glissiere_pleine.bmp"})
+        ecrire_bmp(nom, 60, 30, 30, 30, 30);
+    ecrire_bmp("graphics/glissiere.bmp", 251, 14, 40, 40, 40);
+    ecrire_bmp("graphics/poignee0.bmp", 16, 26, 200, 200, 200);
+    ecrire_bmp("graphics/poignee1.bmp", 16, 26, 250, 250, 250);
+    const uint32_t volume_avant = volume_sonore;
+    MenuOptions mo;
+    mo.init_menu();
+    ParamMoteur pm;
+    key[KEY_ESC] = 1;
+    EXPECT_FALSE(mo.Passe(&pm, son)) << "the classic screen has no keys";
+    pm.edition = Edition::amelioree;
+    key[KEY_ESC] = 0;
+    // Pressed on the effects' track, dragged to its far right and beyond.
+    const int x = mo.volume_effets.x(), y = mo.volume_effets.y() + 7;
+    pointer(x + 2, y);
+    mouse_b = 1;
+    mo.Passe(&pm, son);
+    EXPECT_LT(volume_sonore, 5u);
+    pointer(x + 600, y + 100);
+    mo.Passe(&pm, son);
+    EXPECT_EQ(volume_sonore, static_cast<uint32_t>(VOLUME_MAX)) << "held, it follows the pointer anywhere";
+    mouse_b = 0;
+    mo.Passe(&pm, son);
+    pointer(x + 125, y);
+    mo.Passe(&pm, son);
+    EXPECT_EQ(volume_sonore, static_cast<uint32_t>(VOLUME_MAX)) << "a pointer merely passing changes nothing";
+    key[KEY_ESC] = 1;
+    EXPECT_TRUE(mo.Passe(&pm, son));
+    std::ifstream ini("zef.ini");
+    std::string tout((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());
+    EXPECT_NE(tout.find("volume_sonore=255"), std::string::npos) << "saved as the screen is left";
+    key[KEY_ESC] = 0;
+    mo.destroy_menu();
+    volume_sonore = volume_avant;
+}
+
+TEST_F(Menus, AJoystickPickedWithNoneConnectedIsSaidOnTheEnhancedScreen)
+{
+    for (const char* nom : {"cpu", "clavier", "manette", "oui", "non", "classique", "ameliore"})
+        for (int etat = 0; etat < 3; ++etat)
+            ecrire_bmp(std::string("graphics/") + nom + std::to_string(etat) + ".bmp", 60, 30, 30, 30, 30);
+    MenuOptions mo;
+    mo.init_menu();
+    ParamMoteur pm;
+    const int joysticks = num_joysticks;
+    num_joysticks = 0;
+    pointer(450, 120);   // player 1's joystick
+    mouse_b = 1;
+    mo.Passe(&pm, son);
+    EXPECT_EQ(pm.parP1.control, CONTROLE_JOYSTICK);
+    EXPECT_EQ(mo.message_manette, 0) << "the classic screen says nothing";
+    pm.edition = Edition::amelioree;
+    mo.Passe(&pm, son);
+    EXPECT_GT(mo.message_manette, 0);
+    mo.message_manette = 0;
+    num_joysticks = 1;
+    mo.Passe(&pm, son);
+    EXPECT_EQ(mo.message_manette, 0) << "nothing to say with one connected";
+    num_joysticks = joysticks;
+    mouse_b = 0;
+    mo.destroy_menu();
 }
 
 TEST_F(Menus, APlusButtonRaisesACharacteristicToTwelveAndSavesAtOnce)

@@ -107,6 +107,53 @@ TEST_F(Canaux, MutedMusicIsNeitherLoadedForTheMenusNorPlayedInAMatch)
     menu.Destroy();
 }
 
+int volume_de(const SON& son)
+{
+    for (int v = 0; v < 256; ++v)
+        if (son.sound && voice_check(v) == son.sound)
+            return voice_get_volume(v);
+    return -1;
+}
+
+TEST_F(Canaux, TheVolumeSettingsAreTheLevelsTheGamePlaysAt)
+{
+    CANALMENU menu;
+    menu.initialiser();
+    menu.jouer(0, 0);
+    ASSERT_EQ(volume_de(menu.musique), 200);
+    // The options' music slider: the loop follows it at once, stops at 0
+    // and starts again when it comes back up.
+    volume_musique = 90;
+    menu.regler_musique();
+    EXPECT_EQ(volume_de(menu.musique), 90);
+    volume_musique = 0;
+    menu.regler_musique();
+    EXPECT_FALSE(joue(menu.musique));
+    volume_musique = 140;
+    menu.regler_musique();
+    EXPECT_EQ(volume_de(menu.musique), 140);
+    menu.Destroy();
+    // Muted at start-up the music is not even loaded: raising the slider loads it.
+    volume_musique = 0;
+    menu.initialiser();
+    ASSERT_FALSE(menu.musique.EstOuvert());
+    volume_musique = 60;
+    menu.regler_musique();
+    EXPECT_EQ(volume_de(menu.musique), 60);
+    // The effects' slider: the next effect plays at its level, in the menus
+    // and in a match.
+    volume_sonore = 33;
+    menu.jouer(1, 2);
+    EXPECT_EQ(volume_de(menu.sfx[2]), 33);
+    CANALJEU jeu;
+    jeu.initialiser(aeroport);
+    jeu.jouer(1, 3);
+    EXPECT_EQ(volume_de(jeu.sfx[3]), 33);
+    volume_sonore = 200;
+    jeu.Destroy();
+    menu.Destroy();
+}
+
 TEST_F(Canaux, StoppingAMenuEffectRecordsItAsTheLastStarted)
 {
     CANALMENU menu;
