@@ -106,18 +106,7 @@ TEST(MenuArt, OptionRowLabelsLineUpWithTheGamesRows) {
     const struct {
         int top, bottom;
     } bands[] = {{101, 141}, {141, 180}, {180, 220}, {220, 259}};
-    auto bright_rows = [&](int top, int bottom) {
-        int rows = 0;
-        for (int y = top; y < bottom; ++y) {
-            int bright = 0;
-            for (int x = 24; x < 190; ++x) {
-                const Rgb c = screen.at(x, y);
-                bright += c.r > 200 && c.g > 200 && c.b > 200;
-            }
-            rows += bright >= 3;
-        }
-        return rows;
-    };
+    auto bright_rows = [&](int top, int bottom) { return art::label_rows(screen, top, bottom); };
     for (const auto& b : bands) EXPECT_GE(bright_rows(b.top + 3, b.bottom - 3), 10) << "no label on rows " << b.top;
     // Nothing as bright just outside the bands, where a label that slipped
     // would land.

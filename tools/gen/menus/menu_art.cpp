@@ -158,8 +158,7 @@ void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title,
 void page_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double size, double top, double line_y) {
     using namespace scenery;
     cairo_t* cr = canvas.cr();
-    style::Lettering look = style::chrome_look(size);
-    look.slant = 0.1;
+    const style::Lettering look = style::title_look(size);
     style::Placed t = style::place_text(canvas, fonts.black, text, size, 3, 0, top, look.slant);
     const style::Span s = style::ink_span(t, look);
     t.x += 40 - s.left;
@@ -171,6 +170,26 @@ void page_title(Canvas& canvas, const style::Fonts& fonts, const char* text, dou
     set(cr, style::kGoldLight);
     polygon(cr, {40, line_y - 4, 44, line_y, 40, line_y + 4, 36, line_y});
     cairo_fill(cr);
+    style::draw_lettering(canvas, t, look);
+}
+
+void ruled_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double caps, double tracking,
+                 double centre_x, double top, double rule_y, double rule_left, double rule_right, double diamond) {
+    using namespace scenery;
+    cairo_t* cr = canvas.cr();
+    const style::Lettering look = style::title_look(caps);
+    const style::Placed t = style::place_text(canvas, fonts.black, text, caps, tracking, centre_x, top, look.slant);
+    horizontal_source(cr, rule_left, rule_right,
+                      {{0, style::kGold, 0}, {0.2, style::kGold, 0.9}, {0.8, style::kGold, 0.9}, {1, style::kGold, 0}});
+    cairo_set_line_width(cr, 1.5);
+    cairo_move_to(cr, rule_left, rule_y);
+    cairo_line_to(cr, rule_right, rule_y);
+    cairo_stroke(cr);
+    set(cr, style::kGoldLight);
+    for (const double x : {centre_x - diamond, centre_x + diamond}) {
+        polygon(cr, {x, rule_y - 4, x + 4, rule_y, x, rule_y + 4, x - 4, rule_y});
+        cairo_fill(cr);
+    }
     style::draw_lettering(canvas, t, look);
 }
 

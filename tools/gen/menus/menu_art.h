@@ -97,6 +97,30 @@ Image draw_pause_panel(const style::Fonts& fonts);
 // A "versus" seal of radius r, speed lines running out of it on both sides.
 void versus_seal(Canvas& canvas, const style::Fonts& fonts, double cx, double cy, double r);
 
+// A portrait's frame (results, defeat): a panel edged in metal with the lit
+// slot for its band, rays over it, brackets on its corners, laurels under
+// the band when asked.
+struct FrameTint {
+    style::Colour deep;      // the panel
+    style::Colour light;     // its halo, the rays, the band's edges
+    style::Colour metal[3];  // the frame, top-left to bottom-right; the brackets in the first
+    bool laurels;
+    bool brackets_right;     // brackets on all four corners (else the left two)
+};
+void portrait_frame(Canvas& canvas, double x, double y, const FrameTint& tint);
+// The dark tray behind a column of buttons, from row `top` to the screen's
+// foot, under a rule of `rule` colour.
+void button_tray(Canvas& canvas, double top, style::Colour rule);
+// A laurel wreath open at the top, in faint gold, of radius r; `strength`
+// scales its opacity and its leaves' size scale with r.
+void laurels(cairo_t* cr, double cx, double cy, double r, double strength = 1);
+
+// A title centred on `centre_x` from row `top` over a gold rule at row
+// `rule_y` from `rule_left` to `rule_right`, a diamond on it `diamond`
+// pixels either side of the middle.
+void ruled_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double caps, double tracking,
+                 double centre_x, double top, double rule_y, double rule_left, double rule_right, double diamond);
+
 // A page's chrome title at the top left, size `size` from row `top`, with a
 // gold line at row `line_y` running out of it to the right edge.
 void page_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double size, double top, double line_y);

@@ -237,8 +237,7 @@ void prompt_plate(Canvas& canvas) {
 }
 
 void call_to_action(Canvas& canvas, const style::Fonts& fonts) {
-    style::Lettering big = style::chrome_look(20);
-    big.slant = 0.1;
+    const style::Lettering big = style::title_look(20);
     const style::Placed a =
         style::place_text(canvas, fonts.black, "CHOISISSEZ VOTRE COMBATTANT", 20, 1.5, 320, 415, big.slant);
     style::draw_lettering(canvas, a, big);

@@ -36,6 +36,12 @@ const std::vector<StageSpec>& stages();
 // colours of the datafile with an ordered dither (no bands in the skies).
 Image render_stage(const StageSpec& stage);
 
+// The stage of that name in the datafile; throws when there is none.
+const StageSpec& stage_named(const std::string& name);
+// The stage rendered once per run and kept: the datafile, the previews and
+// the menus' pictures of the stages all start from the same pixels.
+const Image& rendered_stage(const std::string& name);
+
 // Rounds every pixel to a colour that 16-bit (5-6-5) mode holds exactly,
 // spread with a 4 x 4 Bayer pattern; the values are the ones Allegro gives
 // back when it widens those colours again, so a 24 -> 16 -> 24 trip is exact.
