@@ -26,6 +26,9 @@ struct StageSpec {
     int ground_y() const { return height - kGroundMargin; }
 };
 
+// The young moon in the temple's sky, in the stage's pixels.
+constexpr double kTempleMoonX = 1080, kTempleMoonY = 110;
+
 void paint_airport(Canvas& canvas);
 void paint_town(Canvas& canvas);
 void paint_temple(Canvas& canvas);
