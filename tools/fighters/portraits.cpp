@@ -13,6 +13,7 @@
 
 #include "bust.h"
 #include "ink.h"
+#include "menus/menu_art.h"
 #include "menus/menu_style.h"
 #include "render.h"
 
@@ -334,7 +335,19 @@ PortraitArt draw_portraits(const FighterSource& src) {
     return art;
 }
 
+Image draw_ending(const FighterSource& src) {
+    const BustMarks m = bust_marks(src);
+    const Colours k = colours_of(src);
+    return menus::draw_ending_screen({colour(k.energy)}, [&](cairo_t* cr) {
+        Pen pen(cr, k.ink, k.energy);
+        const menus::HeroPlace at = menus::kEndingHero;
+        bust_before_emblem(pen, src, m, {at.x, at.y}, at.head_r);
+    });
+}
+
 std::string portrait_path(const std::string& fighter) { return "graphics/" + fighter + "2.bmp"; }
+
+std::string ending_path(const std::string& fighter) { return "graphics/fin_" + fighter + ".bmp"; }
 
 std::string button_path(const std::string& fighter, bool lit) {
     return "graphics/" + fighter + (lit ? "1" : "0") + ".bmp";
