@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "bust.h"
 #include "common/bmp_writer.h"
 #include "file_reading.h"
+#include "menus/menu_art.h"
 #include "ink.h"
 #include "portraits.h"
 #include "source.h"
@@ -139,6 +141,47 @@ TEST_P(Portrait, TheHighlightedButtonStandsOutOnTheSameHitArea) {
         frame_on += brightness(on.at(2, y)) + brightness(on.at(on.width - 3, y));
     }
     EXPECT_GT(frame_on, frame_off * 1.4) << name();
+}
+
+TEST_P(Portrait, TheEndingShowsTheFighterAtDawnOverACalmDarkBand) {
+    static std::map<std::string, Image> endings;
+    for (const char* n : kNames)
+        if (!endings.count(n)) endings[n] = draw_ending(parse_fighter(fs::path(ZEF_CONTENT_DIR) / "fighters" / (std::string(n) + ".txt")));
+    const Image& ending = endings.at(name());
+    ASSERT_EQ(ending.width, 640);
+    ASSERT_EQ(ending.height, 480);
+    EXPECT_EQ(ending_path(name()), "graphics/fin_" + name() + ".bmp");
+    const Image on_disk = read_bmp(fs::path(ZEF_DATA_DIR) / ending_path(name()));
+    EXPECT_TRUE(on_disk.rgb == ending.rgb) << ending_path(name()) << " is not what is drawn now";
+    auto stats = [&](int x0, int y0, int x1, int y1) {
+        double sum = 0, sq = 0;
+        const int n = (x1 - x0) * (y1 - y0);
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                const double l = brightness(ending.at(x, y));
+                sum += l, sq += l * l;
+            }
+        return std::pair{sum / n, std::sqrt(std::max(0.0, sq / n - sum * sum / n / n))};
+    };
+    // The band the game writes on: dark and even; the dawn above it bright.
+    const auto [band, band_spread] = stats(0, menus::kEndingBandTop, 640, 480);
+    const auto [sky, sky_spread] = stats(0, 180, 640, 330);
+    EXPECT_LT(band, 30) << name();
+    EXPECT_LT(band_spread, 8) << name();
+    EXPECT_GT(sky, band * 4) << name();
+    EXPECT_GT(sky, 90) << name();
+    // The fighter stands in the middle: there, no two endings look alike.
+    for (const char* other : kNames) {
+        if (name() == other) continue;
+        const Image& o = endings.at(other);
+        int differ = 0;
+        for (int y = 100; y < 330; ++y)
+            for (int x = 220; x < 420; ++x) {
+                const Rgb a = ending.at(x, y), b = o.at(x, y);
+                differ += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) > 60;
+            }
+        EXPECT_GT(differ, 200 * 230 / 4) << name() << " and " << other;
+    }
 }
 
 // The bust drawn alone, neck at (200, 300) of a 400 x 450 canvas, as masked pixels.

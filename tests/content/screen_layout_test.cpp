@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/fonts.h"
+#include "art_checks.h"
 #include "file_reading.h"
 #include "menus/menu_art.h"
 #include "menus/screen_texts.h"
@@ -164,15 +165,10 @@ TEST(ScreenLayout, ResultsTextsLandOnTheirPlateBesideTheWinnersFramedPortrait) {
     }
     // The frame's gold line runs just outside the portrait, all the way round.
     const Image back = picture("resultats.bmp");
-    int ring = 0, gold = 0;
-    auto check = [&](int x, int y) {
-        const Rgb c = back.at(x, y);
-        ++ring;
-        gold += c.r > 150 && c.r > c.b + 40;
-    };
-    for (int x = int(portrait.x0); x < int(portrait.x1); ++x) check(x, int(portrait.y0) - 1), check(x, int(portrait.y1));
-    for (int y = int(portrait.y0); y < int(portrait.y1); ++y) check(int(portrait.x0) - 1, y), check(int(portrait.x1), y);
-    EXPECT_GT(gold, ring * 9 / 10) << "the frame does not fit the portrait";
+    EXPECT_GT(art::ring_share(back, int(portrait.x0), int(portrait.y0), int(portrait.x1), int(portrait.y1),
+                              [](Rgb c) { return c.r > 150 && c.r > c.b + 40; }),
+              0.9)
+        << "the frame does not fit the portrait";
 }
 
 TEST(ScreenLayout, NoTauntIsWiderThanTheOneThePicturesAreDesignedFor) {

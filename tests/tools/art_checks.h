@@ -74,6 +74,35 @@ inline Rgb mean_ink(const Image& img) {
     return {static_cast<std::uint8_t>(r / n), static_cast<std::uint8_t>(g / n), static_cast<std::uint8_t>(b / n)};
 }
 
+// How many rows of [top, bottom) hold a light label in the options' tag
+// column (x 24 to 190): three white pixels or more.
+inline int label_rows(const Image& screen, int top, int bottom) {
+    int rows = 0;
+    for (int y = top; y < bottom; ++y) {
+        int bright = 0;
+        for (int x = 24; x < 190; ++x) {
+            const Rgb c = screen.at(x, y);
+            bright += c.r > 200 && c.g > 200 && c.b > 200;
+        }
+        rows += bright >= 3;
+    }
+    return rows;
+}
+
+// The share of the one-pixel ring just outside the rectangle [x0, x1) x
+// [y0, y1) whose pixels pass `test`: how well a frame fits a picture.
+template <class Test>
+double ring_share(const Image& img, int x0, int y0, int x1, int y1, Test test) {
+    int ring = 0, passed = 0;
+    auto check = [&](int x, int y) {
+        ++ring;
+        passed += test(img.at(x, y));
+    };
+    for (int x = x0; x < x1; ++x) check(x, y0 - 1), check(x, y1);
+    for (int y = y0; y < y1; ++y) check(x0 - 1, y), check(x1, y);
+    return static_cast<double>(passed) / ring;
+}
+
 // A masked picture: its corners are the mask, no drawn pixel turns into the
 // mask in 16-bit colour, and none at the edge of the art is tinted by it.
 inline void expect_masked(const Image& img, const std::string& what) {

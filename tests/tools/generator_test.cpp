@@ -45,7 +45,9 @@ TEST(Generator, SameSourcesGiveIdenticalFilesAndKeepThePlayersSettings) {
                                  "wav/gong.wav", "zef.ini", "graphics/plus.bmp", "stage/stage.pak",
                                  "shiz/shiz.xp", "talon/talon.xp", "vishvakarman/vishvakarman.xp", "panda/panda.xp",
                                  "graphics/etincelle_coup.bmp", "graphics/commandes.bmp", "graphics/resultats.bmp",
-                                 "graphics/pause.bmp", "graphics/ameliore2.bmp"})
+                                 "graphics/pause.bmp", "graphics/ameliore2.bmp", "graphics/options_plus.bmp",
+                                 "graphics/titre_decor.bmp", "graphics/decor_hasard1.bmp",
+                                 "graphics/recit_final.bmp", "graphics/defaite.bmp"})
         EXPECT_TRUE(first.count(expected)) << expected << " was not generated";
     ASSERT_EQ(first.size(), second.size());
     for (const auto& [name, bytes] : first) EXPECT_TRUE(second.at(name) == bytes) << name << " differs between runs";

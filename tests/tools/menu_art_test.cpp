@@ -22,6 +22,7 @@
 #include "art_checks.h"
 #include "common/bmp_writer.h"
 #include "common/output.h"
+#include "file_reading.h"
 #include "hud/hud_art.h"
 #include "menus/menu_art.h"
 #include "producers.h"
@@ -56,6 +57,7 @@ TEST(MenuArt, EveryPictureTheGameLoadsIsWrittenAs24BitBmp) {
         produce_menu_screens(ctx);
         produce_fight_hud(ctx);
         produce_fight_effects(ctx);
+        produce_story_screens(ctx);
     }
     // The names the game's menus and fight load.
     std::vector<std::string> names{"main", "options", "selectperso2", "credits", "txtcredits", "logo1", "curseur",
@@ -70,6 +72,17 @@ TEST(MenuArt, EveryPictureTheGameLoadsIsWrittenAs24BitBmp) {
     for (const char* b : {"cpu", "clavier", "manette", "oui", "non", "classique", "ameliore"})
         for (const char* state : {"0", "1", "2"}) names.push_back(std::string(b) + state);
     for (int d = 0; d <= 9; ++d) names.push_back("s" + std::to_string(d));
+    // The enhanced edition's, with their sizes.
+    std::vector<std::pair<std::string, std::pair<int, int>>> sized{
+        {"options_plus", {640, 480}}, {"glissiere", {250, 14}},       {"glissiere_pleine", {250, 14}},
+        {"poignee0", {16, 26}},       {"poignee1", {16, 26}},         {"defaite", {640, 480}},
+        {"recit_aeroport", {640, 480}}, {"recit_elbeuf", {640, 480}}, {"recit_inde", {640, 480}},
+        {"recit_final", {640, 480}},  {"titre_decor", {menus::kStageTitlePlate.w, menus::kStageTitlePlate.h}}};
+    for (const char* b : {"continuer", "abandonner"})
+        for (const char* state : {"0", "1"}) sized.push_back({std::string(b) + state, {384, 28}});
+    for (const char* stage : {"aeroport", "elbeuf", "inde", "hasard"})
+        for (const char* state : {"0", "1"}) sized.push_back({std::string("decor_") + stage + state, {85, 92}});
+    for (const auto& [name, size] : sized) names.push_back(name);
     for (const std::string& name : names) {
         const std::filesystem::path file = dir / "graphics" / (name + ".bmp");
         ASSERT_TRUE(std::filesystem::exists(file)) << file;
@@ -78,6 +91,11 @@ TEST(MenuArt, EveryPictureTheGameLoadsIsWrittenAs24BitBmp) {
         EXPECT_EQ(bytes[0], 'B');
         EXPECT_EQ(bytes[14], 40) << name << ": not a classic BMP header";
         EXPECT_EQ(bytes[28], 24) << name << ": not 24 bits a pixel";
+    }
+    for (const auto& [name, size] : sized) {
+        const Image img = read_bmp(dir / "graphics" / (name + ".bmp"));
+        EXPECT_EQ(img.width, size.first) << name;
+        EXPECT_EQ(img.height, size.second) << name;
     }
     std::filesystem::remove_all(dir);
 }
@@ -106,18 +124,7 @@ TEST(MenuArt, OptionRowLabelsLineUpWithTheGamesRows) {
     const struct {
         int top, bottom;
     } bands[] = {{101, 141}, {141, 180}, {180, 220}, {220, 259}};
-    auto bright_rows = [&](int top, int bottom) {
-        int rows = 0;
-        for (int y = top; y < bottom; ++y) {
-            int bright = 0;
-            for (int x = 24; x < 190; ++x) {
-                const Rgb c = screen.at(x, y);
-                bright += c.r > 200 && c.g > 200 && c.b > 200;
-            }
-            rows += bright >= 3;
-        }
-        return rows;
-    };
+    auto bright_rows = [&](int top, int bottom) { return art::label_rows(screen, top, bottom); };
     for (const auto& b : bands) EXPECT_GE(bright_rows(b.top + 3, b.bottom - 3), 10) << "no label on rows " << b.top;
     // Nothing as bright just outside the bands, where a label that slipped
     // would land.
@@ -169,7 +176,8 @@ TEST(MenuArt, HighlightedAndSelectedButtonsStandOut) {
 
 TEST(MenuArt, ButtonsOnAScreenDoNotShareTheirHitAreas) {
     for (const auto* screen : {&menus::title_placements(), &menus::options_placements(),
-                               &menus::results_placements(), &menus::pause_placements()}) {
+                               &menus::results_placements(), &menus::pause_placements(),
+                               &menus::defeat_placements()}) {
         for (std::size_t i = 0; i < screen->size(); ++i) {
             const Rect a = hit_area((*screen)[i]);
             EXPECT_GE(a.left, 0);

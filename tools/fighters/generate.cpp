@@ -143,11 +143,12 @@ FighterFiles generate_fighter(const FighterSource& src, const fs::path& data_dir
         }
     }
 
-    // The portrait and the selection button, for the menus.
+    // The portrait and the selection button, for the menus; the story's ending.
     const PortraitArt art = draw_portraits(src);
     store.write_picture(portrait_path(name), art.portrait);
     store.write_picture(button_path(name, false), art.button);
     store.write_picture(button_path(name, true), art.button_lit);
+    store.write_picture(ending_path(name), draw_ending(src));
 
     store.write_text(name + "/" + name + ".p", anim_file_text(files.anims));
     store.write_text(name + "/fx/fx.p", anim_file_text(files.fx));

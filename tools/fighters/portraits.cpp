@@ -13,6 +13,8 @@
 
 #include "bust.h"
 #include "ink.h"
+#include "menus/menu_art.h"
+#include "menus/menu_style.h"
 #include "render.h"
 
 namespace {
@@ -269,14 +271,20 @@ Image draw_portrait(const FighterSource& src, const BustMarks& m) {
     return s.masked();
 }
 
-void rounded(cairo_t* cr, double x, double y, double w, double h, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-    cairo_close_path(cr);
+// Head and shoulders before the emblem, as on the selection button: the
+// head's centre at `head`, its radius `head_r` pixels.
+void bust_before_emblem(Pen& pen, const FighterSource& src, const BustMarks& m, Vec head, double head_r) {
+    const double kb = head_r / m.head_r;
+    emblem(pen, src, head + Vec{0, m.head_r * kb * 0.8}, 36 * head_r / 19.5);
+    cairo_t* cr = pen.cr();
+    cairo_save(cr);
+    cairo_translate(cr, head.x - m.head.x * kb, head.y - m.head.y * kb);
+    cairo_scale(cr, kb, kb);
+    draw_bust(cr, src);
+    cairo_restore(cr);
 }
+
+scenery::Colour colour(Rgb c) { return {c.r / 255.0, c.g / 255.0, c.b / 255.0}; }
 
 Image draw_button(const FighterSource& src, const BustMarks& m, bool lit) {
     const double W = kButtonWidth, H = kButtonHeight;
@@ -284,85 +292,35 @@ Image draw_button(const FighterSource& src, const BustMarks& m, bool lit) {
     cairo_t* cr = s.cr;
     const Colours k = colours_of(src);
     Pen pen(cr, k.ink, k.energy);
-    const double inset = 4;
     // The picture: head and shoulders before the emblem, cut by the frame.
-    cairo_save(cr);
-    rounded(cr, inset, inset, W - 2 * inset, H - 2 * inset, 7);
-    cairo_clip(cr);
-    cairo_push_group(cr);
-    cairo_pattern_t* bg = cairo_pattern_create_linear(0, 0, 0, H);
-    add_stop(bg, 0, blend(k.energy, k.ink, 0.55));
-    add_stop(bg, 1, blend(k.energy, k.ink, 0.88));
-    cairo_set_source(cr, bg);
-    cairo_paint(cr);
-    cairo_pattern_destroy(bg);
-    const double kb = 19.5 / m.head_r;
-    const Vec head{W * 0.44, std::max(36.0, 8 + (m.head.y - m.top) * kb)};
-    emblem(pen, src, head + Vec{0, m.head_r * kb * 0.8}, 36);
-    cairo_save(cr);
-    cairo_translate(cr, head.x - m.head.x * kb, head.y - m.head.y * kb);
-    cairo_scale(cr, kb, kb);
-    draw_bust(cr, src);
-    cairo_restore(cr);
-    // Darker towards the foot of the frame.
-    cairo_pattern_t* shade = cairo_pattern_create_linear(0, H * 0.6, 0, H);
-    add_stop(shade, 0, k.ink, 0);
-    add_stop(shade, 1, k.ink, 0.55);
-    cairo_set_source(cr, shade);
-    cairo_paint(cr);
-    cairo_pattern_destroy(shade);
-    cairo_pattern_t* picture = cairo_pop_group(cr);
-    cairo_set_source(cr, picture);
-    cairo_paint(cr);
-    if (lit) {
-        // Brighter (the picture added onto itself), and lit from the frame inwards.
-        cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-        cairo_set_source(cr, picture);
-        cairo_paint_with_alpha(cr, 0.4);
-        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-        for (auto [w, a] : {std::pair{14.0, 0.25}, {8.0, 0.35}, {3.5, 0.6}}) {
-            rounded(cr, inset, inset, W - 2 * inset, H - 2 * inset, 7);
-            set_colour(cr, k.energy2, a);
-            cairo_set_line_width(cr, w);
-            cairo_stroke(cr);
-        }
-    }
-    cairo_pattern_destroy(picture);
-    cairo_restore(cr);
-
-    // The frame.
-    rounded(cr, 1, 1, W - 2, H - 2, 10);
-    set_colour(cr, k.ink);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    rounded(cr, 2.75, 2.75, W - 5.5, H - 5.5, 8.5);
-    cairo_pattern_t* metal = cairo_pattern_create_linear(0, 0, W * 0.4, H);
-    if (lit) {
-        add_stop(metal, 0, kInkWhite);
-        add_stop(metal, 0.45, blend(k.energy2, kInkWhite, 0.5));
-        add_stop(metal, 1, blend(k.energy, kInkWhite, 0.3));
-    } else {
-        const Rgb steel{112, 118, 140};
-        add_stop(metal, 0, blend(steel, kInkWhite, 0.35));
-        add_stop(metal, 0.5, blend(steel, k.energy, 0.25));
-        add_stop(metal, 1, blend(steel, k.ink, 0.55));
-    }
-    cairo_set_source(cr, metal);
-    cairo_set_line_width(cr, 3.5);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(metal);
-    rounded(cr, inset + 0.5, inset + 0.5, W - 2 * inset - 1, H - 2 * inset - 1, 6.5);
-    set_colour(cr, lit ? k.energy : k.ink);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    if (lit) {
-        // Glints on two corners, within the frame's outline.
-        cairo_save(cr);
-        rounded(cr, 1, 1, W - 2, H - 2, 10);
-        cairo_clip(cr);
-        for (auto [x, y] : {std::pair{7.0, 7.0}, {W - 7, H - 7}}) pen.flat({sparkle({x, y}, 7)}, kInkWhite, 0);
-        cairo_restore(cr);
-    }
+    auto picture = [&] {
+        cairo_pattern_t* bg = cairo_pattern_create_linear(0, 0, 0, H);
+        add_stop(bg, 0, blend(k.energy, k.ink, 0.55));
+        add_stop(bg, 1, blend(k.energy, k.ink, 0.88));
+        cairo_set_source(cr, bg);
+        cairo_paint(cr);
+        cairo_pattern_destroy(bg);
+        const double head_r = 19.5;
+        bust_before_emblem(pen, src, m, {W * 0.44, std::max(36.0, 8 + (m.head.y - m.top) * (head_r / m.head_r))}, head_r);
+        // Darker towards the foot of the frame.
+        cairo_pattern_t* shade = cairo_pattern_create_linear(0, H * 0.6, 0, H);
+        add_stop(shade, 0, k.ink, 0);
+        add_stop(shade, 1, k.ink, 0.55);
+        cairo_set_source(cr, shade);
+        cairo_paint(cr);
+        cairo_pattern_destroy(shade);
+    };
+    // The frame: steel tinted with the fighter's colour, lit in its light.
+    const Rgb steel{112, 118, 140};
+    style::SlotLook look;
+    look.rim = colour(k.ink);
+    look.inner = colour(k.energy);
+    look.glow = colour(k.energy2);
+    const Rgb metal[3] = {lit ? kInkWhite : blend(steel, kInkWhite, 0.35),
+                          lit ? blend(k.energy2, kInkWhite, 0.5) : blend(steel, k.energy, 0.25),
+                          lit ? blend(k.energy, kInkWhite, 0.3) : blend(steel, k.ink, 0.55)};
+    for (int i = 0; i < 3; ++i) look.metal[i] = colour(metal[i]);
+    style::slot_button(cr, W, H, look, lit, picture);
     return s.masked();
 }
 
@@ -377,7 +335,19 @@ PortraitArt draw_portraits(const FighterSource& src) {
     return art;
 }
 
+Image draw_ending(const FighterSource& src) {
+    const BustMarks m = bust_marks(src);
+    const Colours k = colours_of(src);
+    return menus::draw_ending_screen({colour(k.energy)}, [&](cairo_t* cr) {
+        Pen pen(cr, k.ink, k.energy);
+        const menus::HeroPlace at = menus::kEndingHero;
+        bust_before_emblem(pen, src, m, {at.x, at.y}, at.head_r);
+    });
+}
+
 std::string portrait_path(const std::string& fighter) { return "graphics/" + fighter + "2.bmp"; }
+
+std::string ending_path(const std::string& fighter) { return "graphics/fin_" + fighter + ".bmp"; }
 
 std::string button_path(const std::string& fighter, bool lit) {
     return "graphics/" + fighter + (lit ? "1" : "0") + ".bmp";

@@ -25,6 +25,11 @@ struct PortraitArt {
 
 PortraitArt draw_portraits(const FighterSource& src);
 
+// The fighter's ending in the story: the menus' dawn scene with the
+// fighter large in its middle, head and shoulders before its emblem.
+Image draw_ending(const FighterSource& src);
+
 // Where the game loads them, relative to the data folder.
 std::string portrait_path(const std::string& fighter);             // graphics/<fighter>2.bmp
 std::string button_path(const std::string& fighter, bool lit);     // graphics/<fighter>1.bmp, <fighter>0.bmp
+std::string ending_path(const std::string& fighter);               // graphics/fin_<fighter>.bmp

@@ -37,6 +37,7 @@ const std::vector<Producer>& producers() {
         {"announcer", produce_announcer},
         {"stage music", produce_stage_music},
         {"stages", produce_stages},
+        {"story screens", produce_story_screens},
         {"fight hud", produce_fight_hud},
         {"fight effects", produce_fight_effects},
         {"player defaults", produce_player_defaults},

@@ -14,10 +14,7 @@
 namespace hud {
 
 Image stage_view(const std::string& name) {
-    const auto desc =
-        std::find_if(stages().begin(), stages().end(), [&](const StageSpec& s) { return name == s.name; });
-    if (desc == stages().end()) throw std::logic_error("no stage named " + name);
-    const Image stage = render_stage(*desc);
+    const Image& stage = rendered_stage(name);
     Image view(kScreenWidth, kScreenHeight);
     const int left = (stage.width - kScreenWidth) / 2, top = stage.height - kScreenHeight;
     for (int y = 0; y < kScreenHeight; ++y)

@@ -84,6 +84,36 @@ void write_fight_screen_previews(const Output& out, const style::Fonts& fonts, c
     style::preview_screen(out, "pause", screen);
 }
 
+// The enhanced edition's screens: the options with both sliders part way,
+// the pointer on the music's knob; the lost fight with its buttons.
+void write_enhanced_previews(const Output& out, const style::Fonts& fonts, const Image& options_plus,
+                             const Image& defeat) {
+    Image screen = options_plus;
+    for (const Placement& p : options_placements()) {
+        const std::string name = p.name;
+        place(screen, fonts, p, name == "clavier" || name == "oui" || name == "ameliore" ? State::Selected : State::Normal);
+    }
+    const Image groove = draw_slider_track(false), lit = draw_slider_track(true);
+    const auto rows = option_rows(true);
+    for (std::size_t i = 4; i < rows.size(); ++i) {
+        const int top = rows[i].top + 7, knob_x = 282 + (i == 4 ? 180 : 90);
+        const bool hover = i == 5;
+        style::draw_sprite(screen, groove, 282, top + (kKnobHeight - kSliderHeight) / 2);
+        Image part = lit;
+        for (int y = 0; y < part.height; ++y)
+            for (int x = knob_x - 282; x < part.width; ++x) part.set(x, y, kMaskColour);
+        style::draw_sprite(screen, part, 282, top + (kKnobHeight - kSliderHeight) / 2);
+        style::draw_sprite(screen, draw_slider_knob(hover), knob_x - kKnobWidth / 2, top);
+        if (hover) style::draw_sprite(screen, draw_cursor(), knob_x + 2, top + 14);
+    }
+    style::preview_screen(out, "options-plus", screen);
+
+    screen = defeat;
+    for (const Placement& p : defeat_placements())
+        place(screen, fonts, p, p.name == std::string("continuer") ? State::Hover : State::Normal);
+    style::preview_screen(out, "defeat", screen);
+}
+
 void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title, const Image& options,
                     const Image& select, const Image& credits, const Image& credits_text) {
     const Image cursor = draw_cursor();
@@ -158,8 +188,7 @@ void write_previews(Context& ctx, const style::Fonts& fonts, const Image& title,
 void page_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double size, double top, double line_y) {
     using namespace scenery;
     cairo_t* cr = canvas.cr();
-    style::Lettering look = style::chrome_look(size);
-    look.slant = 0.1;
+    const style::Lettering look = style::title_look(size);
     style::Placed t = style::place_text(canvas, fonts.black, text, size, 3, 0, top, look.slant);
     const style::Span s = style::ink_span(t, look);
     t.x += 40 - s.left;
@@ -171,6 +200,26 @@ void page_title(Canvas& canvas, const style::Fonts& fonts, const char* text, dou
     set(cr, style::kGoldLight);
     polygon(cr, {40, line_y - 4, 44, line_y, 40, line_y + 4, 36, line_y});
     cairo_fill(cr);
+    style::draw_lettering(canvas, t, look);
+}
+
+void ruled_title(Canvas& canvas, const style::Fonts& fonts, const char* text, double caps, double tracking,
+                 double centre_x, double top, double rule_y, double rule_left, double rule_right, double diamond) {
+    using namespace scenery;
+    cairo_t* cr = canvas.cr();
+    const style::Lettering look = style::title_look(caps);
+    const style::Placed t = style::place_text(canvas, fonts.black, text, caps, tracking, centre_x, top, look.slant);
+    horizontal_source(cr, rule_left, rule_right,
+                      {{0, style::kGold, 0}, {0.2, style::kGold, 0.9}, {0.8, style::kGold, 0.9}, {1, style::kGold, 0}});
+    cairo_set_line_width(cr, 1.5);
+    cairo_move_to(cr, rule_left, rule_y);
+    cairo_line_to(cr, rule_right, rule_y);
+    cairo_stroke(cr);
+    set(cr, style::kGoldLight);
+    for (const double x : {centre_x - diamond, centre_x + diamond}) {
+        polygon(cr, {x, rule_y - 4, x + 4, rule_y, x, rule_y + 4, x - 4, rule_y});
+        cairo_fill(cr);
+    }
     style::draw_lettering(canvas, t, look);
 }
 
@@ -234,8 +283,19 @@ void produce_menu_screens(Context& ctx) {
     const Image results = draw_results_screen(fonts), pause = draw_pause_panel(fonts);
     ctx.out.write_bmp("graphics/resultats.bmp", results);
     ctx.out.write_bmp("graphics/pause.bmp", pause);
+    // The enhanced edition's: the story's lost fight, the options with the
+    // volume sliders, the stage choice's call to action.
+    const Image defeat = draw_defeat_screen(fonts), options_plus = draw_options_screen(fonts, true);
+    ctx.out.write_bmp("graphics/defaite.bmp", defeat);
+    ctx.out.write_bmp("graphics/options_plus.bmp", options_plus);
+    ctx.out.write_bmp("graphics/glissiere.bmp", draw_slider_track(false));
+    ctx.out.write_bmp("graphics/glissiere_pleine.bmp", draw_slider_track(true));
+    ctx.out.write_bmp("graphics/poignee0.bmp", draw_slider_knob(false));
+    ctx.out.write_bmp("graphics/poignee1.bmp", draw_slider_knob(true));
+    ctx.out.write_bmp("graphics/titre_decor.bmp", draw_stage_title_plate(fonts));
     if (ctx.out.preview_dir()) {
         write_previews(ctx, fonts, title, options, select, credits, credits_text);
         write_fight_screen_previews(ctx.out, fonts, results, pause);
+        write_enhanced_previews(ctx.out, fonts, options_plus, defeat);
     }
 }

@@ -105,6 +105,9 @@ const std::vector<ButtonSpec>& buttons() {
         {"reprendre", "REPRENDRE", ButtonKind::Title, kPauseButtonWidth, 28},
         {"coups", "LISTE DES COUPS", ButtonKind::Title, kPauseButtonWidth, 28},
         {"quitter_combat", "QUITTER LE COMBAT", ButtonKind::Title, kPauseButtonWidth, 28},
+        // The story's lost fight.
+        {"continuer", "CONTINUER", ButtonKind::Title, kResultsButtonWidth, 28},
+        {"abandonner", "ABANDONNER", ButtonKind::Title, kResultsButtonWidth, 28},
     };
     return list;
 }
@@ -139,6 +142,14 @@ const std::vector<Placement>& results_placements() {
         {"revanche", 128, 364},
         {"changer", 128, 400},
         {"menu", 128, 436},
+    };
+    return list;
+}
+
+const std::vector<Placement>& defeat_placements() {
+    static const std::vector<Placement> list{
+        {"continuer", 128, 380},
+        {"abandonner", 128, 420},
     };
     return list;
 }

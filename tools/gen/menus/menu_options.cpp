@@ -16,19 +16,17 @@ namespace menus {
 
 namespace {
 
-struct Rail {
-    const char* label;
-    double top, bottom;  // rows the rail spans
-    Colour accent;
-};
-
 // The game's rows: player 1's buttons on rows 101-140, player 2's on
-// 140-180, the progression's on 179-220, the edition's on 228-254.
-const Rail kRails[] = {
+// 140-180, the progression's on 179-220, the edition's on 228-254; in the
+// enhanced edition the sound's and the music's sliders on the next two
+// rails, 39 rows apart like the others.
+const OptionRow kRows[] = {
     {"JOUEUR 1", 104, 141, style::kFire},
     {"JOUEUR 2", 143, 180, style::kJade},
     {"PROGRESSION", 182, 219, style::kViolet},
     {"ÉDITION", 221, 258, style::kCyan},
+    {"SON", 260, 297, style::kGold},
+    {"MUSIQUE", 299, 336, style::kAzure},
 };
 
 void backdrop(Canvas& canvas) {
@@ -53,7 +51,7 @@ void backdrop(Canvas& canvas) {
 }
 
 
-void rail(Canvas& canvas, const style::Fonts& fonts, const Rail& r) {
+void rail(Canvas& canvas, const style::Fonts& fonts, const OptionRow& r) {
     cairo_t* cr = canvas.cr();
     const double h = r.bottom - r.top;
     // The rail: dark glass, lit along its top, its colour fading in from the tag.
@@ -97,10 +95,32 @@ void rail(Canvas& canvas, const style::Fonts& fonts, const Rail& r) {
     style::draw_lettering(canvas, p, look);
 }
 
-// What the choices mean, on a glass panel.
-void legend(Canvas& canvas, const style::Fonts& fonts) {
+struct Entry {
+    const char* term;
+    const char* meaning;
+    Colour colour;
+};
+
+// What the choices mean, on a glass panel; with the sliders' rows, a
+// shorter panel explains the edition and the sliders only.
+void legend(Canvas& canvas, const style::Fonts& fonts, bool volume_rows) {
+    static const Entry kClassic[] = {
+        {"CPU", "l'ordinateur dirige le combattant", style::kCyan},
+        {"CLAVIER", "le joueur se bat au clavier", style::kCyan},
+        {"MANETTE", "le joueur se bat à la manette", style::kCyan},
+        {"PROGRESSION", "vos combattants gagnent expérience et niveaux", hex(0xc8a8ff)},
+        {"ÉDITION", "le jeu d'origine ou sa version améliorée", style::kCyan},
+    };
+    static const Entry kEnhanced[] = {
+        {"ÉDITION", "le jeu d'origine ou sa version améliorée", style::kCyan},
+        {"SON · MUSIQUE", "glissez la poignée pour régler le volume", style::kGold},
+    };
+    const Entry* entries = volume_rows ? kEnhanced : kClassic;
+    const int count = volume_rows ? 2 : 5;
+
     cairo_t* cr = canvas.cr();
-    const double x = 40, y = 268, w = 560, h = 132;
+    const PixelRect box = options_legend(volume_rows);
+    const double x = box.x, y = box.y, w = box.w, h = box.h;
     style::blade_path(cr, x, y, w, h, 0, 10);
     set(cr, hex(0x070920), 0.72);
     cairo_fill_preserve(cr);
@@ -108,18 +128,6 @@ void legend(Canvas& canvas, const style::Fonts& fonts) {
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
 
-    struct Entry {
-        const char* term;
-        const char* meaning;
-        Colour colour;
-    };
-    const Entry entries[] = {
-        {"CPU", "l'ordinateur dirige le combattant", style::kCyan},
-        {"CLAVIER", "le joueur se bat au clavier", style::kCyan},
-        {"MANETTE", "le joueur se bat à la manette", style::kCyan},
-        {"PROGRESSION", "vos combattants gagnent expérience et niveaux", hex(0xc8a8ff)},
-        {"ÉDITION", "le jeu d'origine ou sa version améliorée", style::kCyan},
-    };
     style::Lettering term_look = style::gold_look(15);
     term_look.line_width = 0;
     term_look.rim_width = 1.2;
@@ -131,8 +139,11 @@ void legend(Canvas& canvas, const style::Fonts& fonts) {
     text_look.rim_width = 0;
     text_look.bevel = 0;
     text_look.shadow_dx = text_look.shadow_dy = 1;
-    for (int i = 0; i < 5; ++i) {
-        const double row = y + 16 + i * 22;
+    // The lines 22 rows apart, their terms 15 tall, a little above the
+    // panel's middle (the lines' shadows and descenders weigh down).
+    const double first = y + (h - 22 * (count - 1) - 12) / 2;
+    for (int i = 0; i < count; ++i) {
+        const double row = first + i * 22;
         style::Placed term = style::place_text(canvas, fonts.condensed, entries[i].term, 15, 1.5, 0, row);
         term.x += x + 24 - (term.x + term.run.ink_left);
         style::draw_lettering(canvas, term, term_look);
@@ -165,14 +176,82 @@ void bottom_bar(Canvas& canvas, const style::Fonts& fonts) {
 
 }  // namespace
 
-Image draw_options_screen(const style::Fonts& fonts) {
+std::vector<OptionRow> option_rows(bool volume_rows) {
+    return {std::begin(kRows), std::end(kRows) - (volume_rows ? 0 : 2)};
+}
+
+PixelRect options_legend(bool volume_rows) {
+    // Under the last rail, above the bottom bar (from row 408).
+    return volume_rows ? PixelRect{40, 345, 560, 57} : PixelRect{40, 268, 560, 132};
+}
+
+Image draw_options_screen(const style::Fonts& fonts, bool volume_rows) {
     Canvas canvas(640, 480);
     backdrop(canvas);
     page_title(canvas, fonts, "OPTIONS", 40, 30, 86.5);
-    for (const Rail& r : kRails) rail(canvas, fonts, r);
-    legend(canvas, fonts);
+    for (const OptionRow& r : option_rows(volume_rows)) rail(canvas, fonts, r);
+    legend(canvas, fonts, volume_rows);
     bottom_bar(canvas, fonts);
     return style::to_opaque(canvas);
+}
+
+Image draw_slider_track(bool filled) {
+    const double w = kSliderWidth, h = kSliderHeight, r = h / 2;
+    Canvas canvas(kSliderWidth, kSliderHeight);
+    cairo_t* cr = canvas.cr();
+    style::rounded_rect(cr, 0.5, 0.5, w - 1, h - 1, r - 0.5);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    // The groove: shaded under its upper lip, catching light on its lower
+    // one, as if cut into the rail.
+    style::rounded_rect(cr, 1.5, 1.5, w - 3, h - 3, r - 1.5);
+    if (filled)
+        vertical_source(cr, 1.5, h - 1.5,
+                        {{0, style::kGoldDeep}, {0.35, style::kGold}, {0.6, style::kGoldLight}, {1, style::kFire}});
+    else
+        vertical_source(cr, 1.5, h - 1.5, {{0, hex(0x02030c)}, {0.45, hex(0x080b24)}, {1, hex(0x18204e)}});
+    cairo_fill(cr);
+    cairo_save(cr);
+    style::rounded_rect(cr, 1.5, 1.5, w - 3, h - 3, r - 1.5);
+    cairo_clip(cr);
+    rect(cr, 0, 1.5, w, 2);
+    set(cr, {0, 0, 0}, filled ? 0.35 : 0.6);
+    cairo_fill(cr);
+    rect(cr, 0, h - 3, w, 1.5);
+    set(cr, filled ? style::kWhite : style::kSteelLight, filled ? 0.45 : 0.35);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    return style::to_sprite(canvas);
+}
+
+Image draw_slider_knob(bool hover) {
+    const double w = kKnobWidth, h = kKnobHeight;
+    Canvas canvas(kKnobWidth, kKnobHeight);
+    cairo_t* cr = canvas.cr();
+    style::rounded_rect(cr, 0.5, 0.5, w - 1, h - 1, 4);
+    set(cr, style::kInk);
+    cairo_fill(cr);
+    // Steel at rest, ablaze under the pointer, like the buttons.
+    style::rounded_rect(cr, 1.75, 1.75, w - 3.5, h - 3.5, 3);
+    if (hover)
+        vertical_source(cr, 2, h - 2, {{0, style::kFireHot}, {0.48, style::kFire}, {0.52, hex(0xf06418)}, {1, style::kFireDeep}});
+    else
+        vertical_source(cr, 2, h - 2,
+                        {{0, style::kSteelLight}, {0.48, style::kSteel}, {0.52, style::kSteelDark}, {1, hex(0x2a3868)}});
+    cairo_fill(cr);
+    rect(cr, 3, 2.5, w - 6, 1);
+    set(cr, style::kWhite, 0.7);
+    cairo_fill(cr);
+    // Three grip lines across its middle.
+    for (int i = -1; i <= 1; ++i) {
+        rect(cr, 4, h / 2 + 4 * i - 1, w - 8, 1);
+        set(cr, hover ? hex(0x4a1004) : style::kInk, 0.85);
+        cairo_fill(cr);
+        rect(cr, 4, h / 2 + 4 * i, w - 8, 1);
+        set(cr, style::kWhite, 0.45);
+        cairo_fill(cr);
+    }
+    return style::to_sprite(canvas);
 }
 
 }  // namespace menus

@@ -12,35 +12,22 @@ using namespace scenery;
 
 namespace menus {
 
-namespace {
-
-void rounded(cairo_t* cr, double x, double y, double w, double h, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
-    cairo_close_path(cr);
-}
-
-}  // namespace
-
 Image draw_pause_panel(const style::Fonts& fonts) {
     const double w = kPausePanelWidth, h = kPausePanelHeight, r = 16;
     Canvas canvas(kPausePanelWidth, kPausePanelHeight);
     cairo_t* cr = canvas.cr();
 
     // The frame: ink, then gold, then the dark inside.
-    rounded(cr, 0.5, 0.5, w - 1, h - 1, r);
+    style::rounded_rect(cr, 0.5, 0.5, w - 1, h - 1, r);
     set(cr, style::kInk);
     cairo_fill(cr);
-    rounded(cr, 3, 3, w - 6, h - 6, r - 2.5);
+    style::rounded_rect(cr, 3, 3, w - 6, h - 6, r - 2.5);
     linear_source(cr, 0, 0, w, h, {{0, style::kGoldLight}, {0.5, style::kGold}, {1, style::kGoldDeep}});
     cairo_fill(cr);
-    rounded(cr, 6, 6, w - 12, h - 12, r - 5);
+    style::rounded_rect(cr, 6, 6, w - 12, h - 12, r - 5);
     set(cr, style::kInk);
     cairo_fill(cr);
-    rounded(cr, 7.5, 7.5, w - 15, h - 15, r - 6.5);
+    style::rounded_rect(cr, 7.5, 7.5, w - 15, h - 15, r - 6.5);
     vertical_source(cr, 0, h, {{0, hex(0x1a1d52)}, {0.3, hex(0x10133c)}, {1, hex(0x070920)}});
     cairo_fill_preserve(cr);
     cairo_save(cr);
@@ -56,28 +43,13 @@ Image draw_pause_panel(const style::Fonts& fonts) {
     radial_source(cr, w / 2, 40, 220, {{0, hex(0x5a2a9a), 0.35}, {1, hex(0x5a2a9a), 0}});
     cairo_paint(cr);
     cairo_restore(cr);
-    rounded(cr, 9, 9, w - 18, h - 18, r - 8);
+    style::rounded_rect(cr, 9, 9, w - 18, h - 18, r - 8);
     set(cr, style::kWhite, 0.18);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
 
     // The title over a gold rule with a diamond at each end.
-    style::Lettering look = style::chrome_look(36);
-    look.slant = 0.1;
-    const style::Placed t = style::place_text(canvas, fonts.black, "PAUSE", 36, 4, w / 2, 26, look.slant);
-    const double rule = 88.5;
-    horizontal_source(cr, 30, w - 30, {{0, style::kGold, 0}, {0.2, style::kGold, 0.9}, {0.8, style::kGold, 0.9},
-                                       {1, style::kGold, 0}});
-    cairo_set_line_width(cr, 1.5);
-    cairo_move_to(cr, 30, rule);
-    cairo_line_to(cr, w - 30, rule);
-    cairo_stroke(cr);
-    set(cr, style::kGoldLight);
-    for (const double x : {w / 2 - 120, w / 2 + 120}) {
-        polygon(cr, {x, rule - 4, x + 4, rule, x, rule + 4, x - 4, rule});
-        cairo_fill(cr);
-    }
-    style::draw_lettering(canvas, t, look);
+    ruled_title(canvas, fonts, "PAUSE", 36, 4, w / 2, 26, 88.5, 30, w - 30, 120);
 
     // A dark well behind each button, a little larger than it.
     for (const Placement& p : pause_placements()) {

@@ -6,6 +6,7 @@
 // a lit slot for its band, the texts a calm plate, the buttons a tray, and
 // fills the rest with the winner's seal under a golden light.
 
+#include <algorithm>
 #include <cmath>
 
 #include "audio/synth.h"  // kPi
@@ -38,104 +39,6 @@ void backdrop(Canvas& canvas) {
     grain(canvas, 0, 0, 640, 480, 0.015, 13);
 }
 
-
-// A laurel wreath open at the top, in faint gold: two branches curving up
-// from the bottom of a circle, leaves on both sides of each, smaller
-// towards the tips.
-void laurels(cairo_t* cr, double cx, double cy, double r) {
-    for (const double side : {-1.0, 1.0}) {
-        const double from = kPi / 2 - side * 0.3, to = kPi / 2 - side * (kPi / 2 + 0.95);
-        cairo_new_sub_path(cr);
-        if (side < 0) cairo_arc(cr, cx, cy, r, from, to);
-        else cairo_arc_negative(cr, cx, cy, r, from, to);
-        set(cr, style::kGold, 0.35);
-        cairo_set_line_width(cr, 1.6);
-        cairo_stroke(cr);
-        const int leaves = 7;
-        for (int i = 0; i < leaves; ++i) {
-            const double t = (i + 0.5) / leaves, a = from + (to - from) * t;
-            const double size = 1 - 0.45 * t;
-            for (const double out : {-1.0, 1.0}) {
-                const double lr = r + out * 5 * size;
-                cairo_save(cr);
-                cairo_translate(cr, cx + std::cos(a) * lr, cy + std::sin(a) * lr);
-                // Along the branch, towards its tip, tilted away from it.
-                cairo_rotate(cr, a - side * kPi / 2 + out * side * 0.5);
-                cairo_scale(cr, 7 * size, 2.6 * size);
-                cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-                cairo_restore(cr);
-                set(cr, mix(style::kGoldDeep, style::kGold, 0.3 + 0.5 * t), 0.55);
-                cairo_fill(cr);
-            }
-        }
-    }
-}
-
-// The portrait's frame: a gold-edged panel with the lit slot for its band.
-void frame(Canvas& canvas) {
-    cairo_t* cr = canvas.cr();
-    const double x = kResultsPortraitX, y = kResultsPortraitY, w = kPortraitWidth, h = kPortraitHeight;
-    Canvas halo(640, 480);
-    rect(halo.cr(), x - 2, y - 2, w + 4, h + 4);
-    set(halo.cr(), style::kGold, 0.9);
-    cairo_set_line_width(halo.cr(), 6);
-    cairo_stroke(halo.cr());
-    halo.blur(9);
-    canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.6);
-
-    rect(cr, x, y, w, h);
-    vertical_source(cr, y, y + h, {{0, kDeepGold * 0.45}, {0.45, kDeepGold * 0.3}, {1, hex(0x06071c)}});
-    cairo_fill(cr);
-    const double band_top = y + kPortraitBandTop, band_h = kPortraitBandBottom - kPortraitBandTop;
-    rect(cr, x, band_top, w, band_h);
-    radial_source(cr, x + w / 2, band_top + band_h / 2, w * 0.6,
-                  {{0, mix(kDeepGold, style::kWhite, 0.2)}, {0.6, kDeepGold * 0.6}, {1, hex(0x05061a)}});
-    cairo_fill(cr);
-    // Rays rising from under the band across the panel's upper part.
-    cairo_save(cr);
-    rect(cr, x, y, w, band_h + band_top - y);
-    cairo_clip(cr);
-    for (int i = 0; i < 16; ++i) {
-        const double a = kPi * (1.05 + i / 15.0 * 0.9);
-        const double cx = x + w / 2, cy = band_top + band_h + 30;
-        cairo_move_to(cr, cx, cy);
-        cairo_line_to(cr, cx + std::cos(a - 0.03) * 300, cy + std::sin(a - 0.03) * 300);
-        cairo_line_to(cr, cx + std::cos(a + 0.03) * 300, cy + std::sin(a + 0.03) * 300);
-        cairo_close_path(cr);
-        set(cr, style::kGold, 0.08);
-        cairo_fill(cr);
-    }
-    cairo_restore(cr);
-    for (const double ry : {band_top - 2, band_top + band_h}) {
-        horizontal_source(cr, x, x + w, {{0, style::kGold, 0.1}, {0.5, style::kGold, 0.8}, {1, style::kGold, 0.1}});
-        rect(cr, x, ry, w, 2);
-        cairo_fill(cr);
-    }
-    laurels(cr, x + w / 2, band_top + band_h + 52, 36);
-
-    rect(cr, x - 3.5, y - 3.5, w + 7, h + 7);
-    set(cr, style::kInk);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
-    rect(cr, x - 1, y - 1, w + 2, h + 2);
-    linear_source(cr, x, y, x + w, y + h, {{0, style::kGoldLight}, {0.5, style::kGold}, {1, style::kGoldDeep}});
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    rect(cr, x + 0.5, y + 0.5, w - 1, h - 1);
-    set(cr, style::kWhite, 0.35);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    // Brackets on the left corners, clear of the plate on the right.
-    set(cr, style::kGoldLight);
-    cairo_set_line_width(cr, 3);
-    for (const double cy : {y - 6.0, y + h + 6}) {
-        const double dy = cy < y ? 18 : -18;
-        cairo_move_to(cr, x - 6 + 18, cy);
-        cairo_line_to(cr, x - 6, cy);
-        cairo_line_to(cr, x - 6, cy + dy);
-        cairo_stroke(cr);
-    }
-}
 
 // The tag over the plate, and the plate: dark and even where the texts go.
 void plate(Canvas& canvas, const style::Fonts& fonts) {
@@ -222,35 +125,137 @@ void seal(Canvas& canvas, double cx, double cy, double r) {
     cairo_fill(cr);
 }
 
-// The tray behind the stacked buttons.
-void tray(Canvas& canvas) {
-    cairo_t* cr = canvas.cr();
-    vertical_source(cr, 352, 480, {{0, hex(0x04050f), 0}, {0.1, hex(0x04050f), 0.7}, {1, hex(0x04050f), 0.9}});
-    rect(cr, 0, 352, 640, 128);
-    cairo_fill(cr);
-    horizontal_source(cr, 0, 640, {{0, style::kGold, 0}, {0.5, style::kGold, 0.7}, {1, style::kGold, 0}});
-    rect(cr, 0, 355, 640, 1);
-    cairo_fill(cr);
-    // Light lines receding under the buttons, as on the selection screen.
-    for (int i = 0; i < 7; ++i) {
-        const double y = 360 + std::pow(i / 6.0, 1.6) * 118;
-        set(cr, style::kSteelLight, 0.04 + 0.04 * i / 6.0);
-        rect(cr, 0, std::round(y), 640, 1);
-        cairo_fill(cr);
-    }
-}
-
 }  // namespace
 
 Image draw_results_screen(const style::Fonts& fonts) {
     Canvas canvas(640, 480);
     backdrop(canvas);
     page_title(canvas, fonts, "RÉSULTATS", 36, 36, 88.5);
-    tray(canvas);
-    frame(canvas);
+    button_tray(canvas, 352, style::kGold);
+    portrait_frame(canvas, kResultsPortraitX, kResultsPortraitY,
+                   {kDeepGold, style::kGold, {style::kGoldLight, style::kGold, style::kGoldDeep}, true, false});
     plate(canvas, fonts);
     seal(canvas, (kResultsTextArea.x0 + kResultsTextArea.x1) / 2, 286, 40);
     return style::to_opaque(canvas);
+}
+
+// A laurel wreath open at the top: two branches curving up from the
+// bottom of a circle, leaves on both sides of each, smaller towards the tips.
+void laurels(cairo_t* cr, double cx, double cy, double r, double strength) {
+    const double k = r / 36;  // drawn first at radius 36
+    for (const double side : {-1.0, 1.0}) {
+        const double from = kPi / 2 - side * 0.3, to = kPi / 2 - side * (kPi / 2 + 0.95);
+        cairo_new_sub_path(cr);
+        if (side < 0) cairo_arc(cr, cx, cy, r, from, to);
+        else cairo_arc_negative(cr, cx, cy, r, from, to);
+        set(cr, style::kGold, std::min(1.0, 0.35 * strength));
+        cairo_set_line_width(cr, 1.6 * k);
+        cairo_stroke(cr);
+        const int leaves = 7;
+        for (int i = 0; i < leaves; ++i) {
+            const double t = (i + 0.5) / leaves, a = from + (to - from) * t;
+            const double size = (1 - 0.45 * t) * k;
+            for (const double out : {-1.0, 1.0}) {
+                const double lr = r + out * 5 * size;
+                cairo_save(cr);
+                cairo_translate(cr, cx + std::cos(a) * lr, cy + std::sin(a) * lr);
+                // Along the branch, towards its tip, tilted away from it.
+                cairo_rotate(cr, a - side * kPi / 2 + out * side * 0.5);
+                cairo_scale(cr, 7 * size, 2.6 * size);
+                cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+                cairo_restore(cr);
+                set(cr, mix(style::kGoldDeep, style::kGold, 0.3 + 0.5 * t), std::min(1.0, 0.55 * strength));
+                cairo_fill(cr);
+            }
+        }
+    }
+}
+
+void portrait_frame(Canvas& canvas, double x, double y, const FrameTint& tint) {
+    cairo_t* cr = canvas.cr();
+    const double w = kPortraitWidth, h = kPortraitHeight;
+    Canvas halo(640, 480);
+    rect(halo.cr(), x - 2, y - 2, w + 4, h + 4);
+    set(halo.cr(), tint.light, 0.9);
+    cairo_set_line_width(halo.cr(), 6);
+    cairo_stroke(halo.cr());
+    halo.blur(9);
+    canvas.paint(halo, CAIRO_OPERATOR_ADD, 0.6);
+
+    rect(cr, x, y, w, h);
+    vertical_source(cr, y, y + h, {{0, tint.deep * 0.45}, {0.45, tint.deep * 0.3}, {1, hex(0x06071c)}});
+    cairo_fill(cr);
+    const double band_top = y + kPortraitBandTop, band_h = kPortraitBandBottom - kPortraitBandTop;
+    rect(cr, x, band_top, w, band_h);
+    radial_source(cr, x + w / 2, band_top + band_h / 2, w * 0.6,
+                  {{0, mix(tint.deep, style::kWhite, 0.2)}, {0.6, tint.deep * 0.6}, {1, hex(0x05061a)}});
+    cairo_fill(cr);
+    // Rays rising from under the band across the panel's upper part.
+    cairo_save(cr);
+    rect(cr, x, y, w, band_h + band_top - y);
+    cairo_clip(cr);
+    for (int i = 0; i < 16; ++i) {
+        const double a = kPi * (1.05 + i / 15.0 * 0.9);
+        const double cx = x + w / 2, cy = band_top + band_h + 30;
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, cx + std::cos(a - 0.03) * 300, cy + std::sin(a - 0.03) * 300);
+        cairo_line_to(cr, cx + std::cos(a + 0.03) * 300, cy + std::sin(a + 0.03) * 300);
+        cairo_close_path(cr);
+        set(cr, tint.light, 0.08);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    for (const double ry : {band_top - 2, band_top + band_h}) {
+        horizontal_source(cr, x, x + w, {{0, tint.light, 0.1}, {0.5, tint.light, 0.8}, {1, tint.light, 0.1}});
+        rect(cr, x, ry, w, 2);
+        cairo_fill(cr);
+    }
+    if (tint.laurels) laurels(cr, x + w / 2, band_top + band_h + 52, 36);
+
+    rect(cr, x - 3.5, y - 3.5, w + 7, h + 7);
+    set(cr, style::kInk);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    rect(cr, x - 1, y - 1, w + 2, h + 2);
+    linear_source(cr, x, y, x + w, y + h, {{0, tint.metal[0]}, {0.5, tint.metal[1]}, {1, tint.metal[2]}});
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    rect(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+    set(cr, style::kWhite, 0.35);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    // Brackets on the corners (on the results screen, the left ones only,
+    // clear of the plate on the right).
+    set(cr, tint.metal[0]);
+    cairo_set_line_width(cr, 3);
+    for (const double cx : {x - 6.0, x + w + 6}) {
+        if (cx > x && !tint.brackets_right) continue;
+        const double dx = cx < x ? 18 : -18;
+        for (const double cy : {y - 6.0, y + h + 6}) {
+            const double dy = cy < y ? 18 : -18;
+            cairo_move_to(cr, cx + dx, cy);
+            cairo_line_to(cr, cx, cy);
+            cairo_line_to(cr, cx, cy + dy);
+            cairo_stroke(cr);
+        }
+    }
+}
+
+void button_tray(Canvas& canvas, double top, Colour rule) {
+    cairo_t* cr = canvas.cr();
+    vertical_source(cr, top, 480, {{0, hex(0x04050f), 0}, {0.1, hex(0x04050f), 0.7}, {1, hex(0x04050f), 0.9}});
+    rect(cr, 0, top, 640, 480 - top);
+    cairo_fill(cr);
+    horizontal_source(cr, 0, 640, {{0, rule, 0}, {0.5, rule, 0.7}, {1, rule, 0}});
+    rect(cr, 0, top + 3, 640, 1);
+    cairo_fill(cr);
+    // Light lines receding under the buttons, as on the selection screen.
+    for (int i = 0; i < 7; ++i) {
+        const double y = top + 8 + std::pow(i / 6.0, 1.6) * (470 - top);
+        set(cr, style::kSteelLight, 0.04 + 0.04 * i / 6.0);
+        rect(cr, 0, std::round(y), 640, 1);
+        cairo_fill(cr);
+    }
 }
 
 }  // namespace menus

@@ -236,11 +236,9 @@ void prompt_plate(Canvas& canvas) {
     cairo_fill(cr);
 }
 
-void call_to_action(Canvas& canvas, const style::Fonts& fonts) {
-    style::Lettering big = style::chrome_look(20);
-    big.slant = 0.1;
-    const style::Placed a =
-        style::place_text(canvas, fonts.black, "CHOISISSEZ VOTRE COMBATTANT", 20, 1.5, 320, 415, big.slant);
+void call_to_action(Canvas& canvas, const style::Fonts& fonts, const SelectCall& call) {
+    const style::Lettering big = style::title_look(20);
+    const style::Placed a = style::place_text(canvas, fonts.black, call.title, 20, 1.5, 320, 415, big.slant);
     style::draw_lettering(canvas, a, big);
 
     style::Lettering note;
@@ -249,14 +247,17 @@ void call_to_action(Canvas& canvas, const style::Fonts& fonts) {
     note.rim_width = 0;
     note.bevel = 0;
     note.shadow_dx = note.shadow_dy = 1;
-    const style::Placed n = style::place_text(
-        canvas, fonts.sans, "le joueur 1 choisit d'abord, puis le joueur 2  —  Échap pour annuler", 8, 0.4, 320, 454);
+    const style::Placed n = style::place_text(canvas, fonts.sans, call.hint, 8, 0.4, 320, 454);
     style::draw_lettering(canvas, n, note);
 }
 
 }  // namespace
 
-Image draw_select_screen(const style::Fonts& fonts) {
+const SelectCall kChooseFighter{"CHOISISSEZ VOTRE COMBATTANT",
+                                "le joueur 1 choisit d'abord, puis le joueur 2  —  Échap pour annuler"};
+const SelectCall kChooseStage{"CHOISISSEZ L'ARÈNE", "flèches ou clic pour choisir  —  VS ou Entrée pour combattre"};
+
+Image draw_select_screen(const style::Fonts& fonts, const SelectCall& call) {
     Canvas canvas(640, 480);
     backdrop(canvas);
     panel(canvas, fonts, {45, "JOUEUR 1", "1P", style::kFire, hex(0x6a1e10), false});
@@ -264,8 +265,17 @@ Image draw_select_screen(const style::Fonts& fonts) {
     prompt_plate(canvas);
     tray(canvas);
     versus_seal(canvas, fonts, 520, 354, 33);
-    call_to_action(canvas, fonts);
+    call_to_action(canvas, fonts, call);
     return style::to_opaque(canvas);
+}
+
+Image draw_stage_title_plate(const style::Fonts& fonts) {
+    const Image screen = draw_select_screen(fonts, kChooseStage);
+    const PixelRect r = kStageTitlePlate;
+    Image plate(r.w, r.h);
+    for (int y = 0; y < r.h; ++y)
+        for (int x = 0; x < r.w; ++x) plate.set(x, y, screen.at(r.x + x, r.y + y));
+    return plate;
 }
 
 }  // namespace menus

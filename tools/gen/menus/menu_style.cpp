@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "audio/synth.h"  // kPi
 #include "common/output.h"
 #include "stages/stages.h"  // reduce_to_16bit
 
@@ -147,6 +148,12 @@ Lettering gold_look(double caps) {
     return l;
 }
 
+Lettering title_look(double caps) {
+    Lettering l = chrome_look(caps);
+    l.slant = 0.1;
+    return l;
+}
+
 Lettering fire_look(double caps) {
     Lettering l;
     l.top = kFireHot;
@@ -191,6 +198,75 @@ void chevron_path(cairo_t* cr, double x, double cy, double size, bool right) {
     cairo_line_to(cr, x + d * (w - k), cy);
     cairo_line_to(cr, x - d * k, cy - size / 2);
     cairo_close_path(cr);
+}
+
+void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
+    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
+    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
+    cairo_arc(cr, x + r, y + r, r, kPi, 1.5 * kPi);
+    cairo_close_path(cr);
+}
+
+void slot_button(cairo_t* cr, double w, double h, const SlotLook& look, bool lit,
+                 const std::function<void()>& picture) {
+    const double inset = kSlotInset;
+    cairo_save(cr);
+    rounded_rect(cr, inset, inset, w - 2 * inset, h - 2 * inset, 7);
+    cairo_clip(cr);
+    cairo_push_group(cr);
+    picture();
+    cairo_pattern_t* painted = cairo_pop_group(cr);
+    cairo_set_source(cr, painted);
+    cairo_paint(cr);
+    if (lit) {
+        // Brighter (the picture added onto itself), and lit from the frame inwards.
+        cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+        cairo_set_source(cr, painted);
+        cairo_paint_with_alpha(cr, 0.4);
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+        for (auto [width, alpha] : {std::pair{14.0, 0.25}, {8.0, 0.35}, {3.5, 0.6}}) {
+            rounded_rect(cr, inset, inset, w - 2 * inset, h - 2 * inset, 7);
+            scenery::set(cr, look.glow, alpha);
+            cairo_set_line_width(cr, width);
+            cairo_stroke(cr);
+        }
+    }
+    cairo_pattern_destroy(painted);
+    cairo_restore(cr);
+
+    // The frame: a dark outline, the metal, a thin line inside.
+    rounded_rect(cr, 1, 1, w - 2, h - 2, 10);
+    scenery::set(cr, look.rim);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    rounded_rect(cr, 2.75, 2.75, w - 5.5, h - 5.5, 8.5);
+    scenery::linear_source(cr, 0, 0, w * 0.4, h,
+                           {{0, look.metal[0]}, {lit ? 0.45 : 0.5, look.metal[1]}, {1, look.metal[2]}});
+    cairo_set_line_width(cr, 3.5);
+    cairo_stroke(cr);
+    rounded_rect(cr, inset + 0.5, inset + 0.5, w - 2 * inset - 1, h - 2 * inset - 1, 6.5);
+    scenery::set(cr, lit ? look.inner : look.rim);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    if (lit) {
+        // Glints on two corners, within the frame's outline: four-pointed stars.
+        cairo_save(cr);
+        rounded_rect(cr, 1, 1, w - 2, h - 2, 10);
+        cairo_clip(cr);
+        for (auto [x, y] : {std::pair{7.0, 7.0}, {w - 7, h - 7}}) {
+            scenery::set(cr, kWhite);
+            cairo_new_path(cr);
+            for (int i = 0; i < 8; ++i) {
+                const double r = i % 2 ? 7 * 0.22 : 7, a = i * kPi / 4 - kPi / 2;
+                cairo_line_to(cr, x + std::cos(a) * r, y + std::sin(a) * r);
+            }
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
+        cairo_restore(cr);
+    }
 }
 
 Image to_sprite(const Canvas& canvas, Colour rim, double threshold) {

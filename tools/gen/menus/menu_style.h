@@ -10,6 +10,7 @@
 // blends their soft part into that rim, and turns the rest into the mask
 // colour. So an edge pixel is a shade of the rim, never a blend with magenta.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,8 @@ void draw_lettering(Canvas& canvas, const Placed& text, const Lettering& look);
 Lettering chrome_look(double caps);
 Lettering gold_look(double caps);
 Lettering fire_look(double caps);
+// The pages' titles: chrome, leaning forward.
+Lettering title_look(double caps);
 
 // ---- shapes ----------------------------------------------------------------
 
@@ -104,6 +107,25 @@ void blade_path(cairo_t* cr, double x, double y, double w, double h, double lean
 void check_path(cairo_t* cr, double x, double y, double size);
 // A small right-pointing chevron.
 void chevron_path(cairo_t* cr, double x, double cy, double size, bool right = true);
+
+// ---- slot buttons ----------------------------------------------------------
+
+// A rectangle with rounded corners, as a closed sub-path.
+void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);
+
+// The selection screen's square buttons (a fighter's, a stage's): a picture
+// cut by a rounded metal frame. Lit, the picture is brighter, light runs
+// along the inside of the frame, the frame shines and glints on two corners.
+struct SlotLook {
+    Colour rim;       // the dark outline, and the line inside the frame at rest
+    Colour metal[3];  // the frame, from its top-left to its bottom-right
+    Colour inner;     // lit: the line inside the frame
+    Colour glow;      // lit: the light along the inside of the frame
+};
+// The inside of the frame, where `picture` paints (clipped to it).
+inline constexpr double kSlotInset = 4;
+void slot_button(cairo_t* cr, double w, double h, const SlotLook& look, bool lit,
+                 const std::function<void()>& picture);
 
 // ---- finishing -------------------------------------------------------------
 

@@ -455,7 +455,7 @@ void paint_temple(Canvas& canvas) {
     glow(cr, 820, kHorizon + 30, 700, hex(0xffb060), 0.45);
     // A young moon in the violet.
     {
-        const double mx = 1080, my = 110, r = 14;
+        const double mx = kTempleMoonX, my = kTempleMoonY, r = 14;
         glow(cr, mx, my, 60, hex(0xfff4dc), 0.12);
         cairo_save(cr);
         cairo_arc(cr, mx, my, r, 0, kTwoPi);

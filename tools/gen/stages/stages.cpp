@@ -12,6 +12,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
@@ -111,6 +113,22 @@ Image render_stage(const StageSpec& stage) {
     return image;
 }
 
+const StageSpec& stage_named(const std::string& name) {
+    for (const StageSpec& s : stages())
+        if (name == s.name) return s;
+    throw std::logic_error("no stage named " + name);
+}
+
+const Image& rendered_stage(const std::string& name) {
+    static std::mutex guard;
+    static std::map<std::string, Image> done;
+    const StageSpec& spec = stage_named(name);
+    const std::lock_guard<std::mutex> lock(guard);
+    auto it = done.find(name);
+    if (it == done.end()) it = done.emplace(name, render_stage(spec)).first;
+    return it->second;
+}
+
 fs::path find_program(const std::string& name, const std::string& search_path, const std::string& package) {
     std::istringstream dirs(search_path);
     std::string dir;
@@ -133,7 +151,7 @@ void produce_stages(Context& ctx) {
     // then give each object its name (grabbing x.bmp names it X_BMP).
     std::vector<std::string> grab{"-a", "-t", "BMP", "-bpp", "16", "-s1", "-c0", pak.string()};
     for (const StageSpec& stage : stages()) {
-        const Image image = render_stage(stage);
+        const Image& image = rendered_stage(stage.name);
         const fs::path bmp = scratch.path() / (std::string(stage.name) + ".bmp");
         const auto bytes = encode_bmp(image);
         std::ofstream(bmp, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),

@@ -26,6 +26,9 @@ struct StageSpec {
     int ground_y() const { return height - kGroundMargin; }
 };
 
+// The young moon in the temple's sky, in the stage's pixels.
+constexpr double kTempleMoonX = 1080, kTempleMoonY = 110;
+
 void paint_airport(Canvas& canvas);
 void paint_town(Canvas& canvas);
 void paint_temple(Canvas& canvas);
@@ -35,6 +38,12 @@ const std::vector<StageSpec>& stages();
 // The stage as the game shows it: painted, then reduced to the 16-bit
 // colours of the datafile with an ordered dither (no bands in the skies).
 Image render_stage(const StageSpec& stage);
+
+// The stage of that name in the datafile; throws when there is none.
+const StageSpec& stage_named(const std::string& name);
+// The stage rendered once per run and kept: the datafile, the previews and
+// the menus' pictures of the stages all start from the same pixels.
+const Image& rendered_stage(const std::string& name);
 
 // Rounds every pixel to a colour that 16-bit (5-6-5) mode holds exactly,
 // spread with a 4 x 4 Bayer pattern; the values are the ones Allegro gives
