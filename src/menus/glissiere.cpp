@@ -66,7 +66,7 @@ bool Glissiere::Passe(BITMAP* b, uint32_t& volume)
     const int centre = x_ + static_cast<int>(volume) * (w - 1) / VOLUME_MAX;
     piste_.AfficheEcran(b);
     if (pleine_.ObjBmp)
-        blit(pleine_.ObjBmp, b, 0, 0, x_, y_, centre - x_, pleine_.ObjBmp->h);
+        masked_blit(pleine_.ObjBmp, b, 0, 0, x_, y_, centre - x_, pleine_.ObjBmp->h);
     poignee_.open.SetX(centre - knob_w / 2);
     poignee_.close.SetX(centre - knob_w / 2);
     const int knob_y = hauteur(y_ + (hauteur_de(piste_) - knob_h) / 2);

@@ -21,8 +21,8 @@ const char* const BOUTONS_DECOR[NB_CHOIX_DECOR][2] = {
     {"graphics/decor_hasard1.bmp", "graphics/decor_hasard0.bmp"},
 };
 // The plate that retitles the screen for the stage's choice, and where it goes.
-constexpr int TITRE_DECOR_X = 0;
-constexpr int TITRE_DECOR_Y = 400;
+constexpr int TITRE_DECOR_X = 54;
+constexpr int TITRE_DECOR_Y = 403;
 // The VS badge drawn in the background.
 constexpr int VS_X = 520;
 constexpr int VS_Y = 354;
@@ -271,15 +271,18 @@ void MenuSP::afficher_choix(ParamMoteur* p, int cote, const Regles& regles)
         afficher_stats(b, font2.font, c, x, 170, blanc(), !j1, regles.textes_corriges);
         const int reste = joueur.GetBonus(c);
         if (regles.selection_complete && reste > 0) {
+            // On the level's line, at the panel's other edge: the name plate
+            // is right under the statistics.
             const std::string points = points_a_repartir(reste);
-            const int y = 170 + 6 * alfont_text_height(font2.font);
-            if (j1) {
-                alfont_textout_aa(b, font2.font, points.c_str(), x + 1, y + 1, noir());
-                alfont_textout_aa(b, font2.font, points.c_str(), x, y, makecol(255, 210, 90));
-            } else {
-                alfont_textout_right_aa(b, font2.font, points.c_str(), x + 1, y + 1, noir());
-                alfont_textout_right_aa(b, font2.font, points.c_str(), x, y, makecol(255, 210, 90));
-            }
+            const int bord = j1 ? 305 : 330;
+            const auto ecrire = [&](int dx, int couleur) {
+                if (j1)
+                    alfont_textout_right_aa(b, font2.font, points.c_str(), bord + dx, 170 + dx, couleur);
+                else
+                    alfont_textout_aa(b, font2.font, points.c_str(), bord + dx, 170 + dx, couleur);
+            };
+            ecrire(1, noir());
+            ecrire(0, makecol(255, 210, 90));
         }
     }
 }
@@ -316,6 +319,12 @@ void MenuSP::choisir_decor(CANALMENU& son)
         }
         l.active = dessus || decor == i;
         l.afficher(b);
+        if (decor == i) {   // the choice stands out from a button merely under the pointer
+            const int x = l.close.GetX(), y = 480 - l.close.GetY();
+            const int w = l.close.ObjBmp ? l.close.ObjBmp->w : 0, h = l.close.ObjBmp ? l.close.ObjBmp->h : 0;
+            for (int e = 1; e <= 2; ++e)
+                rect(b, x - e, y - e, x + w - 1 + e, y + h - 1 + e, makecol(255, 200, 60));
+        }
     }
     if (!survol)
         mouse_over = false;

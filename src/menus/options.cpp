@@ -11,8 +11,8 @@ constexpr int POSITION_AMELIORE_X = 420;
 // The volume rows of the enhanced screen, under the edition's: the tracks'
 // top-left corners on the screen.
 constexpr int GLISSIERE_X = POSITION_CLASSIQUE_X;
-constexpr int GLISSIERE_EFFETS_Y = 274;
-constexpr int GLISSIERE_MUSIQUE_Y = 313;
+constexpr int GLISSIERE_EFFETS_Y = 273;
+constexpr int GLISSIERE_MUSIQUE_Y = 312;
 // How long the missing joystick's message stays, in passes (60 a second).
 constexpr int DUREE_MESSAGE = 240;
 const char* const MESSAGE_MANETTE = "Aucune manette n'est branch\xe9" "e : ce joueur ne pourra pas bouger";
@@ -131,10 +131,13 @@ bool MenuOptions::Passe(ParamMoteur* pm, CANALMENU& sonmenu)
     }
     if (message_manette > 0) {
         --message_manette;
-        rectfill(b, 60, 398, 580, 420, makecol(20, 12, 40));
-        alfont_textout_centre_aa(b, police.font, MESSAGE_MANETTE, 320, 400, makecol(255, 170, 60));
+        // Over the legend, for a few seconds.
+        rectfill(b, 60, 352, 580, 374, makecol(20, 12, 40));
+        alfont_textout_centre_aa(b, police.font, MESSAGE_MANETTE, 320, 354, makecol(255, 170, 60));
     }
     retour.afficher(b);
+    // Once anything has polled the keyboard, the key table only moves when polled.
+    poll_keyboard();
     const bool echap = regles.echap_partout && key[KEY_ESC];
     if ((retour.active && (mouse_b & 1)) || echap) {
         saveFichierConfig(pm);   // written even when nothing changed

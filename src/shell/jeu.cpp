@@ -243,11 +243,14 @@ void Jeu::lancer_histoire_complete()
     const Recit& recit = recit_de(heros);
     HISTOIRE h;
     parMoteur.parP2.control = CONTROLE_CPU;
+    int defaites = 0;   // in the chapter being fought
     for (int i = 0; i < NB_CHAPITRES;) {
         const Chapitre& chapitre = recit.chapitres[i];
-        // The opponent's own record each time, then its level for the chapter.
+        // The opponent's own record each time, then its training for the
+        // chapter; each defeat takes a point off it, so that nobody stays
+        // stuck on one fight.
         parMoteur.parP2.SetPerso(chapitre.adversaire);
-        HISTOIRE::generer_adversaire(parMoteur.parP2, parMoteur.parP1, niveau_chapitre(parMoteur.parP1.carac.niveau, i),
+        HISTOIRE::generer_adversaire(parMoteur.parP2, parMoteur.parP1, ecart_chapitre(i) - defaites,
                                      chapitre.adversaire == heros);
         parMoteur.Parlvl.stage = chapitre.decor;
         if (!h.recit_dialogue(&parMoteur, chapitre, sonmenu)) {
@@ -262,8 +265,10 @@ void Jeu::lancer_histoire_complete()
             return;   // left with Escape
         if (parMoteur.winner == 1) {
             ++i;
+            defaites = 0;
             continue;
         }
+        ++defaites;
         sonmenu.initialiser();
         const bool encore = h.defaite(chapitre.adversaire, sonmenu);
         if (!encore)

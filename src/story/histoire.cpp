@@ -1,6 +1,7 @@
 #include "histoire.h"
 #include "../graphics/fichierbmp.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -184,19 +185,23 @@ int or_pale() { return makecol(255, 210, 90); }
 
 }  // namespace
 
-void HISTOIRE::generer_adversaire(ParamJoueur& adversaire, const ParamJoueur& heros, int niveau, bool double_du_heros)
+void HISTOIRE::generer_adversaire(ParamJoueur& adversaire, const ParamJoueur& heros, int ecart, bool double_du_heros)
 {
     CARACTERISTIQUES& c = adversaire.carac;
     int32_t CARACTERISTIQUES::*const bonus[4] = {&CARACTERISTIQUES::bonusforce, &CARACTERISTIQUES::bonusconstitution,
                                                  &CARACTERISTIQUES::bonusarcanes, &CARACTERISTIQUES::bonusdexterite};
+    // Measured against the hero's training as it fights, not its level: a
+    // hero that has not spent its points yet meets opponents it can beat.
+    int entrainement = 0;
+    for (auto champ : bonus)
+        entrainement += heros.carac.*champ;
+    const int points = std::max(0, entrainement + ecart);
     for (auto champ : bonus)
         c.*champ = double_du_heros ? heros.carac.*champ : 0;
-    c.niveau = niveau;
-    int points = 0;
-    for (auto champ : bonus)
-        points += c.*champ;
-    for (; points < niveau - 1; ++points)
+    for (int donnes = double_du_heros ? entrainement : 0; donnes < points; ++donnes)
         c.*bonus[std::rand() % 4] += 1;
+    // Shown beside the hero's level, by as much above or below it.
+    c.niveau = std::max(1, GESTION_XP().GetNiveau(heros.carac.experience) + ecart);
 }
 
 bool HISTOIRE::recit_dialogue(ParamMoteur* parMoteur, const Chapitre& chapitre, CANALMENU& son)
@@ -221,10 +226,10 @@ bool HISTOIRE::recit_dialogue(ParamMoteur* parMoteur, const Chapitre& chapitre, 
     // The "+" buttons sit in the statistics band, each after its value.
     MENU_XP boutons;
     boutons.init_MENU_XP(1);
-    const int colonnes[4] = {160, 230, 300, 370};
+    const int colonnes[4] = {32, 122, 212, 302};
     ObjetGraph MENU_XP::*const plus[4] = {&MENU_XP::FORp, &MENU_XP::DEXp, &MENU_XP::CONp, &MENU_XP::INTp};
     for (int i = 0; i < 4; ++i) {
-        (boutons.*plus[i]).SetX(colonnes[i] + 38);
+        (boutons.*plus[i]).SetX(colonnes[i] + 50);
         (boutons.*plus[i]).SetY(480 - (page.stats.y + 11));
     }
 
@@ -247,32 +252,33 @@ bool HISTOIRE::recit_dialogue(ParamMoteur* parMoteur, const Chapitre& chapitre, 
             draw_sprite_h_flip(b, image2, page.portrait[1].x, page.portrait[1].y);
         boite(b, page.recit);
         texte_dans(b, texte.font, recit, page.recit, page.marge, blanc);
+        // Each fighter's name and level head its line.
+        const int niveaux[2] = {GESTION_XP().GetNiveau(parMoteur->parP1.carac.experience),
+                                parMoteur->parP2.carac.niveau};
         for (int i = 0; i < 2; ++i) {
-            boite(b, page.replique[i]);
-            if (stats.font)
-                alfont_textout_aa(b, stats.font, NOMS_PERSOS[persos[i]], page.replique[i].x + page.marge,
-                                  page.replique[i].y + 3, or_pale());
-            texte_dans(b, texte.font, repliques[i], page.replique[i], page.marge, blanc, 14);
+            const Cadre& c = page.replique[i];
+            boite(b, c);
+            if (stats.font) {
+                alfont_textout_aa(b, stats.font, NOMS_PERSOS[persos[i]], c.x + page.marge, c.y + 3, or_pale());
+                alfont_textprintf_right_aa(b, stats.font, c.x + c.w - page.marge, c.y + 3, or_pale(), "niveau %d",
+                                           niveaux[i]);
+            }
+            texte_dans(b, texte.font, repliques[i], c, page.marge, blanc, 14);
         }
         boite(b, page.stats);
         ParamJoueur& j1 = parMoteur->parP1;
         const LignesStats l = lignes_stats(j1.carac, true);
         const int y = page.stats.y + 8;
-        if (stats.font) {
-            alfont_textout_aa(b, stats.font, l.lignes[0].c_str(), 32, y, blanc);
+        if (stats.font)
             for (int i = 0; i < 4; ++i)
                 alfont_textout_aa(b, stats.font, l.lignes[i + 1].c_str(), colonnes[i], y, blanc);
-            char niveau[32];
-            std::snprintf(niveau, sizeof niveau, "adversaire niveau %d", niveau_adversaire(parMoteur->parP2.carac));
-            alfont_textout_right_aa(b, stats.font, niveau, 608, y, blanc);
-        }
         // Points can be spent here whatever the progression switch says.
         const int reste = j1.GetBonus(j1.carac);
         if (reste > 0) {
             afficher_bonus(b, boutons, j1.carac);
             depenser_bonus(boutons, j1, son, mouse_over, true);
             if (stats.font)
-                alfont_textout_aa(b, stats.font, points_a_repartir(reste).c_str(), 440, y, or_pale());
+                alfont_textout_right_aa(b, stats.font, points_a_repartir(reste).c_str(), 608, y, or_pale());
         }
         if (stats.font) {
             alfont_textout_centre_aa(b, stats.font, invite.c_str(), 321, page.y_invite + 1, noir);
@@ -322,7 +328,7 @@ bool HISTOIRE::defaite(PERSO vainqueur, CANALMENU& son)
         if (image)
             draw_sprite(b, image, 185, 110);
         if (police.font)
-            alfont_textout_centre_aa(b, police.font, moquerie.c_str(), 320, 352, makecol(255, 255, 255));
+            alfont_textout_centre_aa(b, police.font, moquerie.c_str(), 320, 356, makecol(255, 255, 255));
         const int clic = boutons_cliques({&continuer, &abandonner}, b, son, survol);
         poll_keyboard();
         if (clic >= 0) {

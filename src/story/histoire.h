@@ -21,9 +21,11 @@ public:
     bool mouse_over_bmp(const ObjetGraph& obj, CANALMENU& son);
 
     // -- The enhanced story --
-    // The opponent of a chapter: its own record with `niveau` - 1 points,
-    // those of the hero's record to begin with when it is the hero's double.
-    static void generer_adversaire(ParamJoueur& adversaire, const ParamJoueur& heros, int niveau, bool double_du_heros);
+    // The opponent of a chapter: its own record with as many points as the
+    // hero has spent, plus `ecart` (never fewer than none); the hero's own
+    // points to begin with when it is the hero's double. Its level is the
+    // hero's, `ecart` above or below.
+    static void generer_adversaire(ParamJoueur& adversaire, const ParamJoueur& heros, int ecart, bool double_du_heros);
     // The chapter's dialogue screen, until a key; false for Escape (the
     // story is left).
     bool recit_dialogue(ParamMoteur* parMoteur, const Chapitre& chapitre, CANALMENU& son);

@@ -9,7 +9,7 @@ const Recit RECITS[4] = {
     // shiz: quick, cocky, looking for a rival worth the name.
     {{{talon, elbeuf, "graphics/recit_elbeuf.bmp",
        "Elbeuf, un soir de pluie. Shiz a entendu parler d'un miroir qui montre au plus fort son seul vrai "
-       "rival. Sur les quais, un homme en noir l'attend déjà.",
+       "rival. Devant l'université, un homme en noir l'attend déjà.",
        "Tu bloques le passage. Pousse-toi, j'ai un miroir à trouver.",
        "On m'a payé pour que tu n'arrives jamais en Inde."},
       {vishvakarman, inde, "graphics/recit_inde.bmp",
@@ -59,8 +59,8 @@ const Recit RECITS[4] = {
        "combattant l'a déjà trouvé.",
        "Cet objet n'est pas un jouet. Rends-le-moi.", "Celui qui le veut devra d'abord me battre !"},
       {talon, elbeuf, "graphics/recit_elbeuf.bmp",
-       "Le miroir repris, Vishvakarman suit la piste de celui qui a payé pour le voler, jusqu'aux quais "
-       "d'Elbeuf.",
+       "Le miroir repris, Vishvakarman suit la piste de celui qui a payé pour le voler, jusqu'à une rue "
+       "d'Elbeuf, au pied de l'université.",
        "Je ne te veux aucun mal. Qui t'envoie ?", "Mon client paie bien. Et il ne te ressemble pas du tout."},
       {vishvakarman, inde, "graphics/recit_final.bmp",
        "De retour au temple, le miroir s'éveille et montre à son créateur ce qu'il a bâti : un Vishvakarman "
@@ -108,11 +108,10 @@ const MiseEnPage MISE_EN_PAGE = {
 
 const Recit& recit_de(PERSO heros) { return RECITS[heros >= shiz && heros <= panda ? heros : shiz]; }
 
-int niveau_chapitre(int niveau, int chapitre)
+int ecart_chapitre(int chapitre)
 {
     static const int ECART[NB_CHAPITRES] = {-1, 0, 1, 2};
-    const int n = niveau + ECART[chapitre >= 0 && chapitre < NB_CHAPITRES ? chapitre : 0];
-    return n < 1 ? 1 : n;
+    return ECART[chapitre >= 0 && chapitre < NB_CHAPITRES ? chapitre : 0];
 }
 
 const MiseEnPage& mise_en_page_recit() { return MISE_EN_PAGE; }

@@ -25,10 +25,9 @@ struct Recit {
 
 const Recit& recit_de(PERSO heros);
 
-// The opponent's level at chapter `chapitre` (0-based) for a hero of level
-// `niveau`: one below, level, one above, then two above for the double;
-// never below 1.
-int niveau_chapitre(int niveau, int chapitre);
+// How many points more than the hero an opponent has at chapter `chapitre`
+// (0-based): one fewer, as many, one more, then two more for the double.
+int ecart_chapitre(int chapitre);
 
 // A rectangle of the dialogue screen (x, y from the top-left corner).
 struct Cadre {

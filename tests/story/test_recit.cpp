@@ -81,30 +81,34 @@ TEST(Recit, LinesAreCutAtSpacesWithinTheWidth)
     EXPECT_EQ(couper_lignes("", 100, mesure), (std::vector<std::string>{""}));
 }
 
-TEST(Recit, OpponentsStayWithinTwoLevelsOfTheHeroAndTheDoubleIsStronger)
+TEST(Recit, OpponentsAreTrainedLikeTheHeroAndTheDoubleIsStronger)
 {
-    for (int niveau : {1, 2, 5, 29}) {
-        int avant = 0;
-        for (int i = 0; i < NB_CHAPITRES; ++i) {
-            const int n = niveau_chapitre(niveau, i);
-            EXPECT_GE(n, 1);
-            EXPECT_LE(std::abs(n - niveau), 2);
-            EXPECT_GE(n, avant) << "never easier than the fight before";
-            avant = n;
-        }
-        EXPECT_GT(niveau_chapitre(niveau, NB_CHAPITRES - 1), niveau);
+    int avant = -100;
+    for (int i = 0; i < NB_CHAPITRES; ++i) {
+        EXPECT_LE(std::abs(ecart_chapitre(i)), 2);
+        EXPECT_GE(ecart_chapitre(i), avant) << "never easier than the fight before";
+        avant = ecart_chapitre(i);
     }
+    EXPECT_GT(ecart_chapitre(NB_CHAPITRES - 1), 0);
+
     std::srand(3);
     ParamJoueur heros;
     heros.carac.bonusforce = 3;
     heros.carac.bonusarcanes = 1;
+    heros.carac.experience = 700u * 8 * 8;   // level 9: four points left unspent
     ParamJoueur adversaire;
     adversaire.carac.bonusdexterite = 9;   // whatever its own record held
-    HISTOIRE::generer_adversaire(adversaire, heros, 6, false);
-    EXPECT_EQ(HISTOIRE::niveau_adversaire(adversaire.carac), 6);
+    HISTOIRE::generer_adversaire(adversaire, heros, 1, false);
+    EXPECT_EQ(HISTOIRE::niveau_adversaire(adversaire.carac), 6) << "the hero's four points spent, and one";
+    EXPECT_EQ(adversaire.carac.niveau, 10) << "shown a level above the hero's";
+    ParamJoueur faible;
+    HISTOIRE::generer_adversaire(faible, ParamJoueur(), -1, false);
+    EXPECT_EQ(HISTOIRE::niveau_adversaire(faible.carac), 1) << "never fewer than no points";
+    EXPECT_EQ(faible.carac.niveau, 1) << "nor below the first level";
     ParamJoueur double_du_heros;
-    HISTOIRE::generer_adversaire(double_du_heros, heros, 7, true);
+    HISTOIRE::generer_adversaire(double_du_heros, heros, 2, true);
     EXPECT_EQ(HISTOIRE::niveau_adversaire(double_du_heros.carac), 7);
+    EXPECT_EQ(double_du_heros.carac.niveau, 11);
     EXPECT_GE(double_du_heros.carac.bonusforce, 3) << "the hero's own training, and more";
     EXPECT_GE(double_du_heros.carac.bonusarcanes, 1);
 }
