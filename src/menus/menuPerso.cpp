@@ -308,12 +308,16 @@ void MenuSP::bonus(ParamMoteur* p, CANALMENU& son)
 
 void MenuSP::choisir_decor(CANALMENU& son)
 {
+    // The click that chose player 2's fighter may still be held over the
+    // stage that took its place: only a new press chooses.
+    if (!(mouse_b & 1))
+        souris_relachee_ = true;
     bool survol = false;
     for (int i = 0; i < NB_CHOIX_DECOR; ++i) {
         LIEN& l = LienDecor[i];
         const bool dessus = !survol && survol_sonore(l.close, son, mouse_over);
         survol = survol || dessus;
-        if (dessus && (mouse_b & 1) && decor != i) {
+        if (dessus && (mouse_b & 1) && souris_relachee_ && decor != i) {
             son.jouer(1, EFFET_CLIC);
             decor = i;
         }

@@ -86,6 +86,7 @@ private:
     void bonus(ParamMoteur* p, CANALMENU& son);
     // The stage strip: hovered or chosen buttons lit; a click chooses.
     void choisir_decor(CANALMENU& son);
+    bool souris_relachee_ = true;
 };
 
 // Stage of a versus match from player 1's fighter.
