@@ -216,10 +216,10 @@ Image draw_stage_button(const style::Fonts& fonts, const StageButton& b, bool li
 Image draw_story_backdrop(const std::string& stage) {
     // Where the fight happens, from a step back: 640 of the stage's rows
     // down to the near floor, around what stands left of its middle.
-    const StageSpec& spec = stage_named(stage);
+    const StageSpec& decor = stage_named(stage);
     const double sh = 640, sw = sh * kScreenWidth / kScreenHeight;
     Canvas canvas(kScreenWidth, kScreenHeight);
-    illustration(canvas, stage, std::max(0.0, spec.width * 0.3 - sw / 2), spec.height - 20 - sh, sh);
+    illustration(canvas, stage, std::max(0.0, decor.width * 0.3 - sw / 2), decor.height - 20 - sh, sh);
     grade(canvas, 0.5, hex(0x1a2250), 0.18, 0.45);
     vignette(canvas.cr(), 1);
     return style::to_opaque(canvas);

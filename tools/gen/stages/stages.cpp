@@ -122,10 +122,10 @@ const StageSpec& stage_named(const std::string& name) {
 const Image& rendered_stage(const std::string& name) {
     static std::mutex guard;
     static std::map<std::string, Image> done;
-    const StageSpec& spec = stage_named(name);
+    const StageSpec& decor = stage_named(name);
     const std::lock_guard<std::mutex> lock(guard);
     auto it = done.find(name);
-    if (it == done.end()) it = done.emplace(name, render_stage(spec)).first;
+    if (it == done.end()) it = done.emplace(name, render_stage(decor)).first;
     return it->second;
 }
 
