@@ -25,7 +25,9 @@ int Moteur::Gogogo(ParamMoteur* PM, int duree)
             rest(250);
             return ROUND_ABANDONNE;
         }
-        if (regles.pause && sur_pause && (key[KEY_ENTER] || (appuis_guettes() && appuye_depuis(KEY_ENTER)))) {
+        // Alt+Enter switches the display, not the pause.
+        const bool entree = key[KEY_ENTER] || (appuis_guettes() && appuye_depuis(KEY_ENTER));
+        if (regles.pause && sur_pause && entree && !(key_shifts & KB_ALT_FLAG)) {
             // The fight stands still under the pause: no tick is owed for it.
             ImageCombat(PM);
             const bool quitter = sur_pause(buffer);

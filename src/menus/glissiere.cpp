@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "../shell/affichage.h"
+
 namespace {
 
 // Images are placed by their top edge's height above the bottom of the screen.
@@ -45,8 +47,8 @@ bool Glissiere::sur_la_piste() const
     // The knob stands out of the track: its rows count too.
     const int haut = y_ + (hauteur_de(piste_) - hauteur_de(poignee_.close)) / 2;
     const int bas = haut + std::max(hauteur_de(piste_), hauteur_de(poignee_.close));
-    return mouse_x >= x_ && mouse_x < x_ + largeur() && mouse_y >= std::min(haut, y_) &&
-           mouse_y < std::max(bas, y_ + hauteur_de(piste_));
+    return souris_x() >= x_ && souris_x() < x_ + largeur() && souris_y() >= std::min(haut, y_) &&
+           souris_y() < std::max(bas, y_ + hauteur_de(piste_));
 }
 
 bool Glissiere::Passe(BITMAP* b, uint32_t& volume)
@@ -57,7 +59,7 @@ bool Glissiere::Passe(BITMAP* b, uint32_t& volume)
         saisie_ = true;
     const uint32_t avant = volume;
     if (saisie_)
-        volume = static_cast<uint32_t>(valeur_glissiere(mouse_x, x_, largeur()));
+        volume = static_cast<uint32_t>(valeur_glissiere(souris_x(), x_, largeur()));
     if (volume > VOLUME_MAX)
         volume = VOLUME_MAX;
 

@@ -1,5 +1,6 @@
 #include "lien.h"
 #include "../graphics/fichierbmp.h"
+#include "../shell/affichage.h"
 #include "../shell/fenetre.h"
 
 void LIEN::charger(const char* ouvert, const char* ferme, int x, int y)
@@ -32,8 +33,8 @@ bool sous_le_pointeur(const ObjetGraph& obj)
         return false;
     const int x = obj.GetX(), y = obj.GetY();
     const int w = obj.ObjBmp->w, h = obj.ObjBmp->h;
-    const int hauteur_pointeur = 480 - mouse_y;
-    return x < mouse_x && mouse_x < x + w && y - h < hauteur_pointeur && hauteur_pointeur < y;
+    const int hauteur_pointeur = 480 - souris_y();
+    return x < souris_x() && souris_x() < x + w && y - h < hauteur_pointeur && hauteur_pointeur < y;
 }
 
 bool survol_sonore(const ObjetGraph& obj, CANALMENU& son, bool& mouse_over)
@@ -49,7 +50,7 @@ bool survol_sonore(const ObjetGraph& obj, CANALMENU& son, bool& mouse_over)
 void dessiner_curseur(BITMAP* b, BITMAP* curseur)
 {
     if (curseur)
-        draw_sprite(b, curseur, mouse_x, mouse_y);
+        draw_sprite(b, curseur, souris_x(), souris_y());
 }
 
 void creer_cadre(BITMAP*& b, BITMAP*& curseur)

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "../shell/affichage.h"
+
 namespace {
 
 const char* const NOMS[4] = {"SHIZ", "TALON", "VISHVAKARMAN", "LE PANDA"};
@@ -350,8 +352,8 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son, bool seul)
             bonus(p, son);
         logo.AfficheEcran(b);
         if (choisis) {
-            const bool vs_clique = regles.selection_complete && (mouse_b & 1) && sur_le_badge_vs(mouse_x, mouse_y);
-            if (regles.selection_complete && sur_le_badge_vs(mouse_x, mouse_y))
+            const bool vs_clique = regles.selection_complete && (mouse_b & 1) && sur_le_badge_vs(souris_x(), souris_y());
+            if (regles.selection_complete && sur_le_badge_vs(souris_x(), souris_y()))
                 circle(b, VS_X, VS_Y, VS_RAYON + 2, makecol(255, 220, 120));
             imprimer_ombre(b, font2.font,
                            regles.textes_corriges ? "Entr\xe9" "e ou clic sur VS pour combattre"

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ecriture_atomique.h"
+#include "fichier_plus.h"
 
 namespace {
 
-constexpr const char* CLE = "edition=";
+constexpr const char* CLE = "edition";
 
 }  // namespace
 
@@ -31,25 +31,9 @@ const char* mot_edition(Edition e) { return e == Edition::amelioree ? MOT_AMELIO
 Edition lire_edition(const char* chemin)
 {
     Edition e = Edition::classique;
-    std::FILE* f = std::fopen(chemin, "r");
-    if (!f)
-        return e;
-    // One short line; anything longer or different is not ours to guess at.
-    char ligne[64] = {};
-    if (std::fgets(ligne, sizeof ligne, f)) {
-        ligne[std::strcspn(ligne, "\r\n")] = '\0';
-        if (std::strncmp(ligne, CLE, std::strlen(CLE)) == 0)
-            edition_nommee(ligne + std::strlen(CLE), e);
-    }
-    std::fclose(f);
+    if (const std::optional<std::string> mot = lire_cle(chemin, CLE))
+        edition_nommee(mot->c_str(), e);   // anything else: not ours to guess at
     return e;
 }
 
-bool ecrire_edition(Edition e, const char* chemin)
-{
-    const ResultatEcriture ecrit = ecrire_atomiquement(
-        chemin, [e](std::FILE* f) { return std::fprintf(f, "%s%s\n", CLE, mot_edition(e)) > 0; });
-    if (ecrit != ECRITURE_REUSSIE)
-        std::fprintf(stderr, "zef: cannot write %s: the edition is kept for this session only\n", chemin);
-    return ecrit == ECRITURE_REUSSIE;
-}
+bool ecrire_edition(Edition e, const char* chemin) { return ecrire_cle(chemin, CLE, mot_edition(e)); }

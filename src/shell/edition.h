@@ -135,7 +135,8 @@ inline Regles Regles::de(Edition e)
     return r;
 }
 
-// The file beside zef.ini that keeps the edition: one line "edition=...".
+// The file beside zef.ini that keeps the edition and the display, a "key=value"
+// line each (fichier_plus.h).
 constexpr const char* FICHIER_EDITION = "zef-plus.ini";
 // The words the file and the command line use.
 constexpr const char* MOT_CLASSIQUE = "classique";

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "affichage.h"
+
 namespace {
 
 // Set by the library's input thread, read by the game's.
@@ -18,8 +20,7 @@ void surveiller_bouton_fermer() { set_close_button_callback(demander_fermeture);
 
 void montrer_image(BITMAP* image)
 {
-    if (screen)
-        blit(image, screen, 0, 0, 0, 0, 640, 480);
+    presenter(image);
     if (fermeture)
         std::exit(1);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "affichage.h"
 #include "ecriture_atomique.h"
 
 namespace {
@@ -14,7 +15,7 @@ void signaler(const char* message)
 {
     set_gfx_mode(GFX_TEXT, 640, 480, 0, 0);
     allegro_message("%s", message);
-    set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480, 0, 0);
+    revenir_en_fenetre();
 }
 
 // Matches the key literally, then reads a number and the white space after

@@ -60,13 +60,15 @@ void preparer_dossier_de_donnees()
         effacer_copie_abandonnee(fichier_xp(p));
 }
 
-bool ouvrir_ecran()
+bool ouvrir_ecran(const DemandeAffichage& demande, bool garder)
 {
-    if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, 640, 480, 0, 0) != 0 &&
-        set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480, 0, 0) != 0)
-        return false;
-    surveiller_bouton_fermer();
-    return true;
+    ReglageAffichage r = lire_reglage_affichage();
+    if (!demande.vide()) {
+        demande.appliquer(r);
+        if (garder)
+            ecrire_reglage_affichage(r);
+    }
+    return ouvrir_affichage(r);
 }
 
 void Jeu::ZeF()
@@ -279,7 +281,7 @@ void Jeu::lancer_histoire_complete()
 
 void Jeu::introdujeu()
 {
-    if (!ouvrir_ecran()) {
+    if (!ouvrir_ecran(affichage_demande, true)) {
         allegro_message("Cannot open a 640x480 display: %s", allegro_error);
         std::exit(1);
     }
@@ -330,7 +332,7 @@ int Jeu::revoir(const char* chemin)
         return 2;
     }
     chargerFichierConfig(&parMoteur);   // the volumes
-    if (!ouvrir_ecran()) {
+    if (!ouvrir_ecran(affichage_demande, false)) {
         allegro_message("Cannot open a 640x480 display: %s", allegro_error);
         return 1;
     }

@@ -11,6 +11,7 @@
 #include "../menus/options.h"
 #include "../sound/son.h"
 #include "edition.h"
+#include "ligne_de_commande.h"
 
 #include <optional>
 
@@ -26,6 +27,8 @@ public:
     // The edition asked for on the command line: it replaces the kept one
     // and is kept in its stead.
     std::optional<Edition> edition_demandee;
+    // The display asked for on the command line, the same way.
+    DemandeAffichage affichage_demande;
 
     // Never returns: quitting ends the process with status 1.
     void ZeF();
@@ -58,8 +61,8 @@ bool dans_le_dossier_de_donnees();
 void verifier_dossier_de_donnees();
 void preparer_dossier_de_donnees();
 
-// Sets the 640 x 480 display: full screen when the platform grants it,
-// otherwise a window. False when neither can be had.
-bool ouvrir_ecran();
+// Opens the display as kept in zef-plus.ini, changed by `demande` (and kept
+// so when `garder`). False when no display can be had.
+bool ouvrir_ecran(const DemandeAffichage& demande, bool garder);
 
 #endif

@@ -3,46 +3,35 @@
 #include <cstdlib>
 #include <cstdio>
 #include <ctime>
-#include <optional>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "declar.h"
+#include "dossier_joueur.h"
 #include "edition.h"
 #include "jeu.h"
+#include "ligne_de_commande.h"
 #include "../platform/ttftext.h"
-
-namespace {
-
-int usage()
-{
-    std::fprintf(stderr, "usage: zef [--edition classique|ameliore] [--revoir FILE]\n");
-    return 2;
-}
-
-}  // namespace
 
 // zef                          the game
 // zef --edition WORD           the game in that edition (kept for next time)
+// zef --fenetre N              in a window N times 640x480 (kept)
+// zef --plein-ecran            in full screen (kept)
+// zef --lisse / --net          smooth or sharp scaling (kept)
 // zef --revoir FILE            plays a recorded match, then ends
 int main(int argc, char** argv)
 {
-    const char* rejeu = nullptr;
-    std::optional<Edition> edition;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i + 1 >= argc)
-            return usage();
-        if (arg == "--revoir" && !rejeu) {
-            rejeu = argv[++i];
-        } else if (arg == "--edition" && !edition) {
-            Edition e;
-            if (!edition_nommee(argv[++i], e))
-                return usage();
-            edition = e;
-        } else {
-            return usage();
-        }
+    const LigneDeCommande demandes = lire_ligne_de_commande(argc, argv);
+    if (!demandes.valide) {
+        afficher_usage();
+        return 2;
     }
+    // A replay named from where the command was typed, before the game
+    // moves into its own folder.
+    std::error_code ec;
+    const std::string rejeu = demandes.rejeu ? std::filesystem::absolute(demandes.rejeu, ec).string() : "";
+    aller_dans_le_dossier_de_jeu();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     allegro_init();
     set_window_title("Quendavorin Fighter 2 - Tarvenholt - v0.1.6");
@@ -75,9 +64,10 @@ int main(int argc, char** argv)
     alfont_text_mode(-1);
 
     Jeu* jeu = new Jeu;   // lives until the process ends
-    jeu->edition_demandee = edition;
-    if (rejeu)
-        return jeu->revoir(rejeu);
+    jeu->edition_demandee = demandes.edition;
+    jeu->affichage_demande = demandes.affichage;
+    if (demandes.rejeu)
+        return jeu->revoir(rejeu.c_str());
     jeu->ZeF();
 
     alfont_exit();

@@ -12,7 +12,7 @@ set -uo pipefail
 if [ -z "${ZEF_DANS_XVFB:-}" ]; then
   maison=$(mktemp -d)
   printf 'pcm.!default { type null }\n' > "$maison/.asoundrc"
-  ZEF_DANS_XVFB=1 HOME="$maison" xvfb-run -a -s "-screen 0 640x480x16" bash "$0" "$@"
+  ZEF_DANS_XVFB=1 HOME="$maison" xvfb-run -a -s "-screen 0 ${ZEF_ECRAN:-640x480}x16" bash "$0" "$@"
   statut=$?
   rm -rf "$maison"
   exit $statut
@@ -43,7 +43,7 @@ partie_prete() {
 }
 
 lancer() {
-  (cd "$jeu" && exec "$1") >/dev/null 2>&1 &
+  (cd "$jeu" && exec "$@") >/dev/null 2>&1 &
   pid=$!
   sleep 1
   # No window manager here: keys go to the window under the pointer.
