@@ -2,6 +2,7 @@
 # Installs what the game needs from Debian, builds it, generates its data,
 # then starts the game:      ./zef.sh
 # or runs the test suite:    ./zef.sh test
+# or builds the Debian package (build/paquet/zef_<version>_amd64.deb): ./zef.sh paquet
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,7 +14,8 @@ build_packages=(
   x11-utils   # message boxes
   espeak-ng   # the announcer's voice, spoken at build time
 )
-test_packages=(xvfb xauth imagemagick xdotool sox clang libclang-rt-14-dev valgrind)
+test_packages=(xvfb xauth imagemagick xdotool sox clang libclang-rt-14-dev valgrind
+  lintian desktop-file-utils appstream)   # the package's checks
 
 install_missing() {
   local missing=()
@@ -50,8 +52,13 @@ case "${1:-play}" in
     # server) runs alone.
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
+  paquet)
+    install_missing "${build_packages[@]}"
+    build
+    cpack --config build/CPackConfig.cmake -B build/paquet
+    ;;
   *)
-    echo "usage: $0 [play|test]" >&2
+    echo "usage: $0 [play|test|paquet]" >&2
     exit 2
     ;;
 esac

@@ -99,8 +99,13 @@ void agrandir_lisse(const BITMAP* source, BITMAP* dest)
     for (int y = 0; y < dest->h; ++y) {
         const Echantillon& r = rangees[static_cast<size_t>(y)];
         const std::vector<uint32_t>& haut = etiree(r.avant, r.apres);
-        const std::vector<uint32_t>& bas = etiree(r.apres, r.avant);
         Pixel* vers = ligne_de(dest, y);
+        if (r.poids == 0) {   // on a source row's centre
+            for (size_t x = 0; x < haut.size(); ++x)
+                vers[x] = resserrer(haut[x]);
+            continue;
+        }
+        const std::vector<uint32_t>& bas = etiree(r.apres, r.avant);
         for (size_t x = 0; x < haut.size(); ++x)
             vers[x] = resserrer(melanger(haut[x], bas[x], r.poids));
     }
