@@ -1,5 +1,6 @@
 #include "moteur.h"
 #include "../control/appuis_clavier.h"
+#include "../shell/affichage.h"
 #include "../shell/fenetre.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ int Moteur::Gogogo(ParamMoteur* PM, int duree)
         }
         // Alt+Enter switches the display, not the pause.
         const bool entree = key[KEY_ENTER] || (appuis_guettes() && appuye_depuis(KEY_ENTER));
-        if (regles.pause && sur_pause && entree && !(key_shifts & KB_ALT_FLAG)) {
+        if (regles.pause && sur_pause && entree && !alt_tenu()) {
             // The fight stands still under the pause: no tick is owed for it.
             ImageCombat(PM);
             const bool quitter = sur_pause(buffer);

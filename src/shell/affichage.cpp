@@ -1,5 +1,6 @@
 #include "affichage.h"
 
+#include <allegro/internal/aintern.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -26,8 +27,6 @@ BITMAP* agrandie = nullptr;   // the frame at the size it is shown, when not 1x
 std::atomic<bool> bascule_demandee{false};
 // A held F11 (or Alt+Enter) repeats: one switch per press.
 bool bascule_armee = true;
-
-bool alt_tenu() { return (key_shifts & KB_ALT_FLAG) != 0; }
 
 // The keys that switch the display never reach the game's key queue, so no
 // "any key" screen takes them for its own.
@@ -108,9 +107,23 @@ int facteur_de_fenetre()
     return facteur_qui_tient(largeur, hauteur);
 }
 
+// The window a key went down in is gone with the mode it belonged to, and
+// its release will never come: the library would hold the key for ever and
+// take its next press for a repeat. Every key starts up again; one still
+// held comes back with the keyboard's own repeat.
+void relacher_touches()
+{
+    for (int k = 1; k < KEY_MAX; ++k)
+        if (key[k])
+            _handle_key_release(k);
+    _key_shifts &= ~(KB_SHIFT_FLAG | KB_CTRL_FLAG | KB_ALT_FLAG);
+    key_shifts &= ~(KB_SHIFT_FLAG | KB_CTRL_FLAG | KB_ALT_FLAG);
+}
+
 // Gets the picture's scaled copy and the bars ready for the mode just set.
 void apres_changement()
 {
+    relacher_touches();
     if (agrandie)
         destroy_bitmap(agrandie);
     agrandie = cadre.a_l_echelle_un() ? nullptr : create_bitmap_ex(16, cadre.largeur, cadre.hauteur);
@@ -123,13 +136,22 @@ void apres_changement()
 
 void basculer()
 {
+    const ReglageAffichage avant = reglage;
     ReglageAffichage voulu = reglage;
     voulu.plein_ecran = !reglage.plein_ecran;
     if (ouvrir_affichage(voulu))
         ecrire_cle(FICHIER_EDITION, CLE_AFFICHAGE, reglage.plein_ecran ? MOT_PLEIN_ECRAN : MOT_FENETRE);
+    else
+        ouvrir_affichage(avant);   // the display that worked a moment ago
 }
 
 }  // namespace
+
+bool alt_tenu()
+{
+    // The shift flags can lag behind the keys themselves.
+    return key[KEY_ALT] || key[KEY_ALTGR] || (key_shifts & KB_ALT_FLAG) != 0;
+}
 
 ReglageAffichage lire_reglage_affichage(const char* chemin)
 {
@@ -175,9 +197,6 @@ void revenir_en_fenetre()
     r.plein_ecran = false;
     ouvrir_affichage(r);
 }
-
-const ReglageAffichage& reglage_affiche() { return reglage; }
-const Cadrage& cadre_affiche() { return cadre; }
 
 void presenter(BITMAP* image)
 {

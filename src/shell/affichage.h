@@ -28,13 +28,13 @@ bool ecrire_reglage_affichage(const ReglageAffichage& r, const char* chemin = FI
 bool ouvrir_affichage(const ReglageAffichage& r);
 // The window again, after a message box took the display away.
 void revenir_en_fenetre();
-// What is shown now, and where on the display the picture lies.
-const ReglageAffichage& reglage_affiche();
-const Cadrage& cadre_affiche();
 
 // Shows a finished frame, scaled; switches window and full screen first if
 // F11 or Alt+Enter was pressed since the last frame.
 void presenter(BITMAP* image);
+
+// Whether Alt is down: with Entrée it is the display's key, not the game's.
+bool alt_tenu();
 
 // The pointer in the game's 640x480 coordinates, whatever the scale.
 int souris_x();

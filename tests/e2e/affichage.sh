@@ -80,6 +80,13 @@ sleep 1.5
 cadre 2000 0 0
 verifier "Alt+Enter: the 2x window again" "\"$(fenetre)\" == \"1280x960\""
 verifier "the window is kept" "\"$(cle affichage)\" == \"fenetre\""
+# Keys pressed in a window that a switch closed still work afterwards.
+xdotool keydown alt key Return keyup alt
+sleep 1.5
+verifier "Alt+Enter again: full screen" "\"$(cle affichage)\" == \"plein-ecran\""
+touche F11
+sleep 1.5
+verifier "F11 again: the window" "\"$(fenetre) $(cle affichage)\" == \"1280x960 fenetre\""
 kill -9 "$pid"; wait "$pid" 2>/dev/null
 
 # Full screen from the start, and a click on VERSUS through the scaling.
