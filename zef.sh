@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 build_packages=(
   build-essential cmake pkg-config
-  liballegro4-dev libx11-dev libfreetype-dev libmpg123-dev libcairo2-dev
+  liballegro4-dev libx11-dev libenet-dev libfreetype-dev libmpg123-dev libcairo2-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-league-spartan fonts-bebas-neue fonts-lobster
   x11-utils   # message boxes

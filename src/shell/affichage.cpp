@@ -1,8 +1,7 @@
 #include "affichage.h"
 
-#include <allegro/internal/aintern.h>
+#include <xalleg.h>
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
 
 #include <atomic>
 #include <cstdio>
@@ -120,9 +119,23 @@ void relacher_touches()
     key_shifts &= ~(KB_SHIFT_FLAG | KB_CTRL_FLAG | KB_ALT_FLAG);
 }
 
+// Full screen takes the keyboard's focus for its own window; once that
+// window is gone the focus may go nowhere, and no key would reach the game.
+void prendre_le_clavier()
+{
+    if (!_xwin.display || !_xwin.window)
+        return;
+    XLOCK();
+    XWindowAttributes attributs;
+    if (XGetWindowAttributes(_xwin.display, _xwin.window, &attributs) && attributs.map_state == IsViewable)
+        XSetInputFocus(_xwin.display, _xwin.window, RevertToPointerRoot, CurrentTime);
+    XUNLOCK();
+}
+
 // Gets the picture's scaled copy and the bars ready for the mode just set.
 void apres_changement()
 {
+
     relacher_touches();
     if (agrandie)
         destroy_bitmap(agrandie);
@@ -188,6 +201,8 @@ bool ouvrir_affichage(const ReglageAffichage& r)
         return false;
     }
     apres_changement();
+    if (avant.plein_ecran && !reglage.plein_ecran)
+        prendre_le_clavier();
     return true;
 }
 
