@@ -97,6 +97,11 @@ const char* defaut_pak(const uint8_t* o, size_t taille)
             return "an object runs past the end";
         if (type == id('F', 'I', 'L', 'E'))
             return "a nested datafile, which the game never writes";
+        // The library reads every other kind (fonts, samples, sprites) by
+        // counts of its own that no size check here covers: a crafted count
+        // keeps its loader busy for minutes.
+        if (type != id('B', 'M', 'P', ' ') && type != id('i', 'n', 'f', 'o'))
+            return "an object of a kind the game never writes";
         if (type == id('B', 'M', 'P', ' ')) {
             // A stage is found by its name.
             if (!nomme)

@@ -1,5 +1,6 @@
 // The stage datafile is ours, written by the content generator: bitmaps
-// stored without compression, each with its properties. Its structure is
+// stored without compression, each with its properties, and the tool's
+// info record. Its structure is
 // walked whole (every object's size against the file's length, every
 // bitmap's size against its dimensions) before the library's datafile
 // loader reads it, so that a damaged file is reported instead of crashing.

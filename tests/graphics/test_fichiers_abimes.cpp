@@ -142,6 +142,33 @@ TEST_F(Fichiers, AStageDatafileWithBytesMissingOrCutIsRefused)
         EXPECT_NE(defaut_pak(pak.data(), taille), nullptr) << taille;
 }
 
+TEST_F(Fichiers, AStageStoredAsAnotherKindOfObjectIsRefused)
+{
+    // A font named as a stage, claiming two billion glyphs: the library's
+    // font loader would try to allocate them all.
+    const auto grand = [](Octets& o, int32_t v) {
+        for (int i = 3; i >= 0; --i)
+            o.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+    };
+    const auto texte = [](Octets& o, const char* s) { o.insert(o.end(), s, s + std::strlen(s)); };
+    for (const char* genre : {"FONT", "SAMP", "RLE ", "DATA"}) {
+        Octets corps = {0, 0, 0, 1, 0};
+        grand(corps, 32);
+        grand(corps, 0x7FFFFFF0);
+        Octets pak;
+        texte(pak, "slh.ALL.");
+        grand(pak, 1);
+        texte(pak, "propNAME");
+        grand(pak, 4);
+        texte(pak, "inde");
+        texte(pak, genre);
+        grand(pak, static_cast<int32_t>(corps.size()));
+        grand(pak, static_cast<int32_t>(corps.size()));
+        pak.insert(pak.end(), corps.begin(), corps.end());
+        EXPECT_NE(defaut_pak(pak.data(), pak.size()), nullptr) << genre;
+    }
+}
+
 TEST_F(Fichiers, ADamagedStageDatafileEndsTheGameWithAMessageNamingIt)
 {
     Octets pak = lire(fs::path(ZEF_DATA_DIR) / "stage/stage.pak");
