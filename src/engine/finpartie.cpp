@@ -75,7 +75,9 @@ void Moteur::Finpartie(ParamMoteur* PM)
 
 void Moteur::DebutFinpartie(ParamMoteur* PM)
 {
-    font_txt.charger("graphics/intsh.ttf");
+    // Still loaded when an online match takes back the end of a round.
+    if (!font_txt.font)
+        font_txt.charger("graphics/intsh.ttf");
     font_txt.taille(48);
     txt = "pas de victoire";
     p1win = p2win = true;

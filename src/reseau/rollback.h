@@ -26,6 +26,9 @@ public:
     virtual uint64_t somme() const = 0;
     // While true, ticks are played again: their sounds have been heard.
     virtual void rejouer(bool oui) = 0;
+    // The tick after which the match is over, in the state as played; -1
+    // while it goes on.
+    virtual int64_t tick_fin() const { return -1; }
 };
 
 class Rollback {

@@ -3,6 +3,9 @@
 constexpr int PAN_CENTRE = 128;
 constexpr int FREQUENCE_NORMALE = 1000;
 
+bool SON::retenus = false;
+long SON::departs = 0;
+
 bool SON::ouvrir(const char* chemin)
 {
     sound = load_sample(chemin);
@@ -24,14 +27,18 @@ void SON::lire(int volume) { lire(volume, PAN_CENTRE); }
 
 void SON::lire(int volume, int pan)
 {
-    if (ouvert)
+    if (ouvert && !retenus) {
+        ++departs;
         play_sample(sound, volume, pan, FREQUENCE_NORMALE, 0);
+    }
 }
 
 void SON::lire_boucle(int volume, int repeter)
 {
-    if (ouvert)
+    if (ouvert && !retenus) {
+        ++departs;
         play_sample(sound, volume, PAN_CENTRE, FREQUENCE_NORMALE, repeter != 0);
+    }
 }
 
 void SON::regler_boucle(int volume)
@@ -50,6 +57,6 @@ bool SON::joue() const
 
 void SON::stop()
 {
-    if (sound)
+    if (sound && !retenus)
         stop_sample(sound);
 }

@@ -10,6 +10,12 @@
 
 class SON {
 public:
+    // While set, no sound starts or stops: the ticks being played again were
+    // heard when first played (online play's corrections).
+    static bool retenus;
+    // Sounds started since the game began, for the tests that listen.
+    static long departs;
+
     SAMPLE* sound = nullptr;
     bool ouvert = false;
 

@@ -2,7 +2,8 @@
 # A keyboard player against the computer, played with real key presses
 # (walks, jumps, punches, kicks, shiz's ki blast): the match is recorded
 # under replays/; played again headless by zef-sim it ends with the recorded
-# winner and checksum, and so it does played again in the window.
+# winner and checksum, and so it does played again in the window (at four
+# times the pace).
 source "$(dirname "$0")/lib.sh"
 zef=$1
 data=$2
@@ -42,10 +43,11 @@ verifier "zef-sim says so" "$(grep -c 'as recorded' "$travail/sim.txt") == 1"
 touches_tenues=$(od -An -tu1 -v "$rejeu" | wc -w)
 verifier "the record is small" "$touches_tenues < 200000"
 
-# In the window, as it was played.
-(cd "$jeu" && timeout 400 "$zef" --revoir "$rejeu" > "$travail/fenetre.txt" 2>&1) &
+# In the window, as it was played, at four times its pace: a tick does the
+# same whenever it comes.
+(cd "$jeu" && ZEF_ACCELERE=4 timeout 400 "$zef" --revoir "$rejeu" > "$travail/fenetre.txt" 2>&1) &
 attente=$!
-sleep 8
+sleep 4
 photo rejeu
 wait "$attente"
 statut_fenetre=$?
