@@ -15,6 +15,7 @@ struct Bouton {
 const Bouton BOUTONS[] = {
     {&MenuPrincipal::versus, "graphics/versus1.bmp", "graphics/versus0.bmp", 123, 282, CHOIX_VERSUS, 250},
     {&MenuPrincipal::histoire, "graphics/histoire1.bmp", "graphics/histoire0.bmp", 87, 253, CHOIX_HISTOIRE, 250},
+    {&MenuPrincipal::enligne, "graphics/enligne1.bmp", "graphics/enligne0.bmp", 98, 207, CHOIX_EN_LIGNE, 250},
     {&MenuPrincipal::options, "graphics/options1.bmp", "graphics/options0.bmp", 110, 160, CHOIX_OPTIONS, 300},
     {&MenuPrincipal::credits, "graphics/credits1.bmp", "graphics/credits0.bmp", 154, 109, CHOIX_CREDITS, 400},
     {&MenuPrincipal::quitter, "graphics/quitter1.bmp", "graphics/quitter0.bmp", 220, 68, CHOIX_QUITTER, 300},

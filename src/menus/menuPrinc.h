@@ -1,4 +1,4 @@
-// The title screen: a picture and five buttons driven by the mouse.
+// The title screen: a picture and six buttons driven by the mouse.
 #ifndef ZEF_MENUPRINC_H
 #define ZEF_MENUPRINC_H
 
@@ -6,12 +6,12 @@
 
 // What the title screen returns.
 enum ChoixMenuPrincipal { CHOIX_AUCUN = 0, CHOIX_VERSUS = 1, CHOIX_HISTOIRE = 2, CHOIX_TOURNOI = 3,
-                          CHOIX_OPTIONS = 4, CHOIX_CREDITS = 5, CHOIX_QUITTER = 6 };
+                          CHOIX_OPTIONS = 4, CHOIX_CREDITS = 5, CHOIX_QUITTER = 6, CHOIX_EN_LIGNE = 7 };
 
 class MenuPrincipal {
 public:
     ObjetGraph fond;
-    LIEN versus, histoire, options, credits, quitter;
+    LIEN versus, histoire, enligne, options, credits, quitter;
     BITMAP* b = nullptr;
     bool mouse_over = false;
     BITMAP* curseur = nullptr;

@@ -66,6 +66,7 @@ private:
 
 void ecrire_choix(Ecrivain& e, const Choix& c)
 {
+    e.u32(c.match);
     e.u8(c.perso);
     e.u8(c.pret);
     e.u8(c.progression);
@@ -79,6 +80,7 @@ void ecrire_choix(Ecrivain& e, const Choix& c)
 Choix lire_choix(Lecteur& l)
 {
     Choix c;
+    c.match = l.u32();
     c.perso = l.u8();
     l.exiger(c.perso <= 3 || c.perso == 0xFF);
     c.pret = l.booleen();
@@ -100,7 +102,7 @@ bool Choix::operator==(const Choix& o) const
 {
     const auto champs = [](const Choix& c) {
         const CARACTERISTIQUES& k = c.carac;
-        return std::vector<int64_t>{c.perso, c.pret, c.progression, k.force, k.dexterite, k.constitution, k.arcanes,
+        return std::vector<int64_t>{c.match, c.perso, c.pret, c.progression, k.force, k.dexterite, k.constitution, k.arcanes,
                                     k.bonusforce, k.bonusdexterite, k.bonusconstitution, k.bonusarcanes, k.experience,
                                     k.niveau};
     };
@@ -109,12 +111,13 @@ bool Choix::operator==(const Choix& o) const
 
 bool Bonjour::operator==(const Bonjour& o) const
 {
-    return std::tie(protocole, jeu, contenu, edition) == std::tie(o.protocole, o.jeu, o.contenu, o.edition);
+    return std::tie(protocole, jeu, contenu, edition, progression) ==
+           std::tie(o.protocole, o.jeu, o.contenu, o.edition, o.progression);
 }
 
 bool Depart::operator==(const Depart& o) const
 {
-    return std::tie(match, graine, stage, edition) == std::tie(o.match, o.graine, o.stage, o.edition) &&
+    return std::tie(match, graine, stage, edition, delai) == std::tie(o.match, o.graine, o.stage, o.edition, o.delai) &&
            cotes[0] == o.cotes[0] && cotes[1] == o.cotes[1];
 }
 
@@ -138,6 +141,7 @@ std::vector<uint8_t> ecrire_message(const Message& m)
                 e.u32(v.jeu);
                 e.u64(v.contenu);
                 e.u8(v.edition);
+                e.u8(v.progression);
             } else if constexpr (std::is_same_v<T, Choix>) {
                 e.u8(static_cast<uint8_t>(Genre::choix));
                 ecrire_choix(e, v);
@@ -147,6 +151,7 @@ std::vector<uint8_t> ecrire_message(const Message& m)
                 e.u64(v.graine);
                 e.u8(v.stage);
                 e.u8(v.edition);
+                e.u8(v.delai);
                 ecrire_choix(e, v.cotes[0]);
                 ecrire_choix(e, v.cotes[1]);
             } else if constexpr (std::is_same_v<T, Entrees>) {
@@ -186,6 +191,7 @@ std::optional<Message> lire_message(const uint8_t* octets, size_t taille)
         b.contenu = l.u64();
         b.edition = l.u8();
         l.exiger(b.edition <= 1);
+        b.progression = l.booleen();
         m = b;
         break;
     }
@@ -200,6 +206,8 @@ std::optional<Message> lire_message(const uint8_t* octets, size_t taille)
         l.exiger(d.stage <= 2);
         d.edition = l.u8();
         l.exiger(d.edition <= 1);
+        d.delai = l.u8();
+        l.exiger(d.delai <= DELAI_MAX);
         d.cotes[0] = lire_choix(l);
         d.cotes[1] = lire_choix(l);
         l.exiger(d.cotes[0].pret && d.cotes[1].pret);

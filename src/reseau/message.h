@@ -22,6 +22,8 @@
 constexpr uint16_t VERSION_PROTOCOLE = 1;
 // The game's version, 0.1.6.
 constexpr uint32_t VERSION_JEU = 0x000106;
+// The local keys' delay a match may set, in ticks.
+constexpr int DELAI_MAX = 8;
 // At most this many ticks of keys in one message.
 constexpr int ENTREES_PAR_MESSAGE = 64;
 // A match longer than an hour of fighting is not one of ours.
@@ -35,11 +37,13 @@ struct Bonjour {
     uint32_t jeu = VERSION_JEU;
     uint64_t contenu = 0;   // checksum of the fight's content files
     uint8_t edition = 0;
+    bool progression = false;   // experience and levels in play
     bool operator==(const Bonjour& o) const;
 };
 
 // One side's fighter, as it is being chosen.
 struct Choix {
+    uint32_t match = 0;     // the matches played before it: an older choice is stale
     uint8_t perso = 0xFF;   // 0..3, 0xFF: none yet
     bool pret = false;      // the choice is made
     bool progression = false;
@@ -53,6 +57,7 @@ struct Depart {
     uint64_t graine = 0;
     uint8_t stage = 0;
     uint8_t edition = 0;
+    uint8_t delai = 0;      // both sides' keys go this many ticks ahead
     Choix cotes[2];
     bool operator==(const Depart& o) const;
 };

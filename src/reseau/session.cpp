@@ -18,12 +18,13 @@ int delai_pour(int aller_retour_ms)
 SessionMatch::SessionMatch(Transport& transport, Simulation& sim, int local, uint32_t match, int delai,
                            int64_t maintenant_ms)
     : transport_(transport), sim_(sim), rb_(sim, local, delai), local_(local), match_(match), delai_(delai),
-      acquis_(delai), dernier_recu_ms_(maintenant_ms)
+      acquis_(delai), tick_distant_ms_(maintenant_ms), maintenant_ms_(maintenant_ms), dernier_recu_ms_(maintenant_ms)
 {
 }
 
 void SessionMatch::recevoir(int64_t maintenant_ms)
 {
+    maintenant_ms_ = maintenant_ms;
     std::vector<uint8_t> octets;
     while (transport_.recevoir(octets)) {
         const std::optional<Message> m = lire_message(octets.data(), octets.size());
@@ -59,7 +60,10 @@ void SessionMatch::traiter(const Entrees& e, int64_t maintenant_ms)
     for (size_t i = 0; i < e.touches.size(); ++i)
         rb_.entree_distante(static_cast<int64_t>(e.premier) + static_cast<int64_t>(i), e.touches[i]);
     acquis_ = std::max<int64_t>(acquis_, e.recu);
-    tick_distant_ = std::max<int64_t>(tick_distant_, e.tick);
+    if (e.tick > tick_distant_) {
+        tick_distant_ = e.tick;
+        tick_distant_ms_ = maintenant_ms;
+    }
     ping_recu_ = e.ping;
     if (e.pong != 0) {
         const double mesure = static_cast<double>(static_cast<uint32_t>(horodatage(maintenant_ms) - e.pong));
@@ -107,8 +111,9 @@ void SessionMatch::desynchroniser(int64_t tick)
 bool SessionMatch::trop_en_avance() const
 {
     // Where the peer should be by now: its last tick, plus the half round
-    // trip its datagram took to come.
-    const double distant = static_cast<double>(tick_distant_) + aller_retour_ / 2 / MS_PAR_TICK;
+    // trip its datagram took to come and the time since.
+    const double depuis = static_cast<double>(maintenant_ms_ - tick_distant_ms_) + aller_retour_ / 2;
+    const double distant = static_cast<double>(tick_distant_) + depuis / MS_PAR_TICK;
     return static_cast<double>(rb_.tick()) - distant >= 2.0;
 }
 

@@ -86,6 +86,8 @@ private:
     bool saute_ = false;              // the last frame was sat out
     int64_t acquis_ = 0;              // the peer has every local key before this tick
     int64_t tick_distant_ = 0;        // the peer's tick at its last datagram
+    int64_t tick_distant_ms_ = 0;     // when that datagram came
+    int64_t maintenant_ms_;           // the clock at the last reception
     int64_t dernier_recu_ms_;
     uint32_t ping_recu_ = 0;          // the peer's clock in its last datagram
     double aller_retour_ = 0;

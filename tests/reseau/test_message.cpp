@@ -35,9 +35,10 @@ std::vector<Message> exemples()
     d.graine = 0x0123456789ABCDEFull;
     d.stage = 2;
     d.edition = 1;
+    d.delai = 2;
     d.cotes[0] = un_choix(0);
     d.cotes[1] = un_choix(3);
-    return {Bonjour{VERSION_PROTOCOLE, VERSION_JEU, 0xFEEDFACECAFEBEEFull, 1}, un_choix(2), Choix{}, d, e,
+    return {Bonjour{VERSION_PROTOCOLE, VERSION_JEU, 0xFEEDFACECAFEBEEFull, 1, true}, un_choix(2), Choix{}, d, e,
             AuRevoir{Raison::desynchronise, 4242}};
 }
 
@@ -92,6 +93,9 @@ TEST(Message, AnythingElseIsRefusedWhole)
     d = std::get<Depart>(exemples()[3]);
     d.cotes[1].pret = false;
     refuse(d, "a match with a side not chosen");
+    d = std::get<Depart>(exemples()[3]);
+    d.delai = DELAI_MAX + 1;
+    refuse(d, "keys delayed past the most a match allows");
     Entrees e = std::get<Entrees>(exemples()[4]);
     e.touches.clear();
     refuse(e, "no keys");

@@ -66,8 +66,8 @@ TEST(MenuArt, EveryPictureTheGameLoadsIsWrittenAs24BitBmp) {
                                    "roundone", "roundtwo", "finalround", "resultats", "pause", "etincelle_coup",
                                    "etincelle_garde", "etincelle_projectile", "marque_round", "marque_round_vide",
                                    "commandes"};
-    for (const char* b : {"versus", "histoire", "options", "credits", "quitter", "retour", "revanche", "changer",
-                          "menu", "reprendre", "coups", "quitter_combat"})
+    for (const char* b : {"versus", "histoire", "enligne", "options", "credits", "quitter", "retour", "revanche",
+                          "changer", "menu", "reprendre", "coups", "quitter_combat", "heberger", "rejoindre"})
         for (const char* state : {"0", "1"}) names.push_back(std::string(b) + state);
     for (const char* b : {"cpu", "clavier", "manette", "oui", "non", "classique", "ameliore"})
         for (const char* state : {"0", "1", "2"}) names.push_back(std::string(b) + state);

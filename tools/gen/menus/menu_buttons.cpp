@@ -85,6 +85,7 @@ const std::vector<ButtonSpec>& buttons() {
     static const std::vector<ButtonSpec> list{
         {"versus", "VERSUS", ButtonKind::Title, 200, 28},
         {"histoire", "HISTOIRE", ButtonKind::Title, 200, 28},
+        {"enligne", "EN LIGNE", ButtonKind::Title, 200, 28},
         {"options", "OPTIONS", ButtonKind::Title, 200, 28},
         {"credits", "CREDITS", ButtonKind::Title, 200, 28},
         {"quitter", "QUITTER", ButtonKind::Title, 200, 28},
@@ -105,6 +106,9 @@ const std::vector<ButtonSpec>& buttons() {
         {"reprendre", "REPRENDRE", ButtonKind::Title, kPauseButtonWidth, 28},
         {"coups", "LISTE DES COUPS", ButtonKind::Title, kPauseButtonWidth, 28},
         {"quitter_combat", "QUITTER LE COMBAT", ButtonKind::Title, kPauseButtonWidth, 28},
+        // The online screen's.
+        {"heberger", "HÉBERGER", ButtonKind::Title, 200, 28},
+        {"rejoindre", "REJOINDRE", ButtonKind::Title, 200, 28},
         // The story's lost fight.
         {"continuer", "CONTINUER", ButtonKind::Title, kResultsButtonWidth, 28},
         {"abandonner", "ABANDONNER", ButtonKind::Title, kResultsButtonWidth, 28},
@@ -120,8 +124,8 @@ const ButtonSpec& button(const std::string& name) {
 
 const std::vector<Placement>& title_placements() {
     static const std::vector<Placement> list{
-        {"versus", 123, 198},  {"histoire", 87, 227}, {"options", 110, 320},
-        {"credits", 154, 371}, {"quitter", 220, 412},
+        {"versus", 123, 198},  {"histoire", 87, 227}, {"enligne", 98, 273},
+        {"options", 110, 320}, {"credits", 154, 371}, {"quitter", 220, 412},
     };
     return list;
 }
