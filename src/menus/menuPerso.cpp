@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "../reseau/salon.h"
 #include "../shell/affichage.h"
+#include "../story/texte.h"
 
 namespace {
 
@@ -432,4 +434,79 @@ bool MenuSP::ChoixSP(ParamMoteur* p, CANALMENU son, bool seul)
             afficher_choix(p, 2, regles);
     }
     return true;
+}
+
+IssueSelectionEnLigne MenuSP::ChoixEnLigne(ParamMoteur* p, CANALMENU& son, Salon& salon,
+                                           const std::function<bool()>& servir,
+                                           const std::function<std::string()>& etat)
+{
+    const Regles regles = Regles::de(p->edition);
+    const int local = salon.cote_local();
+    int& moi = local == 0 ? p1choix : p2choix;
+    int& lui = local == 0 ? p2choix : p1choix;
+    // A side's fighter shown on its half of the screen.
+    const auto montrer = [this, p](int cote, int perso) {
+        ObjetGraph& image = cote == 0 ? P1Choix : P2Choix;
+        image = ImgPerso[perso];
+        image.SetX(cote == 0 ? 45 : 325);
+        (cote == 0 ? p->parP1 : p->parP2).SetPersoSansXp(static_cast<PERSO>(perso));
+    };
+    p1choix = p2choix = -1;
+    clear_keybuf();
+    fond.AfficheFond(b);
+    for (;;) {
+        if (!servir())
+            return SELECTION_ROMPUE;
+        if (salon.hote() ? salon.prets() : salon.depart_en_attente())
+            return SELECTION_LANCEE;
+        const Choix& distant = salon.choix_distant();
+        const int perso_distant = distant.perso <= panda ? distant.perso : -1;
+        if (perso_distant != lui) {
+            lui = perso_distant;
+            if (lui >= 0) {
+                montrer(1 - local, lui);
+                (local == 0 ? p->parP2 : p->parP1).carac = distant.carac;
+                son.jouer(1, EFFET_SURVOL);
+            }
+        }
+
+        logo.AfficheEcran(b);
+        const char* appel = moi < 0 ? "choisissez votre combattant"
+                            : lui < 0 ? "en attente de l'adversaire"
+                                      : "le combat va commencer";
+        imprimer_ombre(b, font2.font, en_latin1(appel).c_str(), 320, 65);
+        imprimer_ombre(b, font2.font, en_latin1(etat().c_str()).c_str(), 320, 88);
+
+        poll_keyboard();
+        if (key[KEY_ESC]) {
+            attendre_relache(KEY_ESC);
+            if (moi < 0)
+                return SELECTION_QUITTEE;
+            moi = -1;
+            salon.choisir(Choix{});
+        }
+        if (moi < 0) {
+            for (const LIEN& lien : LienPerso)
+                lien.afficher(b);
+            const int clic = LeMenu(son);
+            if (clic >= 0) {
+                moi = clic;
+                montrer(local, clic);
+                ParamJoueur& joueur = local == 0 ? p->parP1 : p->parP2;
+                joueur.SetPerso(static_cast<PERSO>(clic));   // this player's own record
+                Choix c;
+                c.perso = static_cast<uint8_t>(clic);
+                c.pret = true;
+                c.carac = joueur.carac;
+                salon.choisir(c);
+                rest(200);
+            }
+        }
+        if (p1choix >= 0)
+            afficher_choix(p, 1, regles);
+        if (p2choix >= 0)
+            afficher_choix(p, 2, regles);
+        montrer_cadre(b, curseur);
+        fond.AfficheFond(b);
+    }
 }

@@ -4,6 +4,7 @@
 #ifndef ZEF_MENUPERSO_H
 #define ZEF_MENUPERSO_H
 
+#include <functional>
 #include <string>
 
 #include "../engine/parammoteur.h"
@@ -47,6 +48,10 @@ bool sur_le_badge_vs(int x, int y);
 enum EtapeEchap { ANNULE_J2, ANNULE_J1, RETOUR_MENU };
 EtapeEchap etape_echap(int p1choix, int p2choix);
 
+class Salon;
+// How the online selection ended.
+enum IssueSelectionEnLigne { SELECTION_LANCEE, SELECTION_QUITTEE, SELECTION_ROMPUE };
+
 class MenuSP {
 public:
     LIEN LienPerso[4];
@@ -74,6 +79,14 @@ public:
     // True when the match is to start, false when the player backed out.
     // `seul`: only player 1 chooses (the enhanced story).
     bool ChoixSP(ParamMoteur* p, CANALMENU son, bool seul = false);
+    // Online: this game's player picks its side's fighter (the host side 1,
+    // the guest side 2) with its own mouse, and sees the other's as it is
+    // chosen. `servir` keeps the link and the meeting going each pass (false:
+    // it ended); `etat` is the line that says how the link is. Escape takes
+    // the choice back, then leaves. LANCEE: the host has both sides ready, or
+    // the guest has the host's start waiting in the meeting.
+    IssueSelectionEnLigne ChoixEnLigne(ParamMoteur* p, CANALMENU& son, Salon& salon, const std::function<bool()>& servir,
+                                       const std::function<std::string()>& etat);
     // The fighter clicked (after the click sound), or -1.
     int LeMenu(CANALMENU& son);
     void test_interaction(CANALMENU& son);

@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <mutex>
 
@@ -109,6 +110,11 @@ std::unique_ptr<Liaison> Liaison::rejoindre(const std::string& hote, uint16_t po
     return l;
 }
 
+int Liaison::aller_retour_ms() const
+{
+    return pair_ ? static_cast<int>(static_cast<ENetPeer*>(pair_)->roundTripTime) : 0;
+}
+
 uint16_t Liaison::port() const { return hote_->h ? hote_->h->address.port : 0; }
 
 void Liaison::envoyer(const std::vector<uint8_t>& octets, bool fiable, int64_t maintenant_ms)
@@ -135,9 +141,11 @@ void Liaison::servir(int64_t maintenant_ms)
     while (enet_host_service(hote_->h, &e, 0) > 0) {
         switch (e.type) {
         case ENET_EVENT_TYPE_CONNECT:
-            if (!pair_ && !rompue_)
+            if (!pair_ && !rompue_) {
                 pair_ = e.peer;
-            else
+                // A peer silent for 3 to 5 s is gone (the transport pings it).
+                enet_peer_timeout(e.peer, 0, 3000, 5000);
+            } else
                 enet_peer_disconnect_now(e.peer, 0);
             break;
         case ENET_EVENT_TYPE_RECEIVE:
@@ -171,6 +179,12 @@ bool Liaison::recevoir(std::vector<uint8_t>& octets)
     }
     octets = std::move(recus_[lus_++]);
     return true;
+}
+
+int64_t horloge_reseau_ms()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 std::vector<std::string> adresses_locales()

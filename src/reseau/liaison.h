@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "conditions.h"
+#include "session.h"
 
 constexpr uint16_t PORT_PAR_DEFAUT = 7000;
 // Larger datagrams are not ours: dropped unread.
@@ -39,6 +40,8 @@ public:
     bool recevoir(std::vector<uint8_t>& octets);
 
     bool connectee() const { return pair_ != nullptr; }
+    // The transport's own measure of the round trip, once connected.
+    int aller_retour_ms() const;
     // The peer said goodbye or stopped answering the transport.
     bool rompue() const { return rompue_; }
     int trop_grands() const { return trop_grands_; }
@@ -55,6 +58,26 @@ private:
     std::vector<std::vector<uint8_t>> recus_;
     size_t lus_ = 0;
 };
+
+// The link as the meeting and the matches use it, on the game's clock.
+class TransportLiaison : public Transport {
+public:
+    explicit TransportLiaison(Liaison& l) : liaison_(l) {}
+    // The clock every datagram is sent at; the game sets it each frame.
+    int64_t maintenant_ms = 0;
+    void envoyer(const std::vector<uint8_t>& octets, bool fiable) override
+    {
+        liaison_.envoyer(octets, fiable, maintenant_ms);
+    }
+    bool recevoir(std::vector<uint8_t>& octets) override { return liaison_.recevoir(octets); }
+    bool rompu() const override { return liaison_.rompue(); }
+
+private:
+    Liaison& liaison_;
+};
+
+// The wall clock in milliseconds: the network's time, never the fight's.
+int64_t horloge_reseau_ms();
 
 // This machine's addresses, to tell the player who joins.
 std::vector<std::string> adresses_locales();

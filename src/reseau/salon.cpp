@@ -22,13 +22,13 @@ void Salon::verifier_bonjour(const Bonjour& b)
 {
     // Both sides check, and each tells its own player why.
     if (b.protocole != moi_.protocole || b.jeu != moi_.jeu)
-        refuser("version du jeu diff\xe9rente chez l'adversaire", true);
+        refuser("version du jeu différente chez l'adversaire", true);
     else if (b.contenu != moi_.contenu)
-        refuser("donn\xe9" "es des combattants ou du d\xe9" "cor diff\xe9rentes chez l'adversaire", true);
+        refuser("données des combattants ou du décor différentes chez l'adversaire", true);
     else if (b.edition != moi_.edition)
-        refuser("l'adversaire joue l'autre \xe9" "dition", true);
+        refuser("l'adversaire joue l'autre édition", true);
     else if (b.progression != moi_.progression)
-        refuser("la progression n'est pas r\xe9gl\xe9" "e pareil chez l'adversaire", true);
+        refuser("la progression n'est pas réglée pareil chez l'adversaire", true);
     else
         etat_ = Etat::selection;
 }
@@ -40,7 +40,7 @@ void Salon::verifier_depart(const Depart& d)
     const bool ok = d.match == matchs_ + 1 && d.edition == moi_.edition && d.cotes[1] == moi && d.cotes[0] == lui &&
                     d.cotes[0].progression == moi_.progression && d.cotes[1].progression == moi_.progression;
     if (!ok) {
-        refuser("le combat lanc\xe9 par l'h\xf4te ne correspond pas aux choix", true);
+        refuser("le combat lancé par l'hôte ne correspond pas aux choix", true);
         return;
     }
     matchs_ = d.match;
@@ -69,7 +69,7 @@ void Salon::recevoir(int64_t maintenant_ms)
                 verifier_bonjour(*b);
         } else if (const AuRevoir* a = std::get_if<AuRevoir>(&*m)) {
             if (a->raison == Raison::refuse)
-                refuser(raison_.empty() ? "l'adversaire a refus\xe9 la partie" : raison_, false);
+                refuser(raison_.empty() ? "l'adversaire a refusé la partie" : raison_, false);
             else
                 etat_ = Etat::parti;
         } else if (etat_ != Etat::selection) {
@@ -78,7 +78,7 @@ void Salon::recevoir(int64_t maintenant_ms)
             if (c->match != matchs_)
                 continue;   // chosen for a match already played
             if (c->progression != moi_.progression)
-                refuser("la progression n'est pas r\xe9gl\xe9" "e pareil chez l'adversaire", true);
+                refuser("la progression n'est pas réglée pareil chez l'adversaire", true);
             else
                 distant_ = *c;
         } else if (const Depart* d = std::get_if<Depart>(&*m)) {

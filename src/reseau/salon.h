@@ -37,6 +37,7 @@ public:
     std::optional<Depart> lancer(uint64_t graine, uint8_t stage, uint8_t delai);
     // The guest: the match the host started, once (checked against both choices).
     std::optional<Depart> depart_recu();
+    bool depart_en_attente() const { return depart_.has_value(); }
     // Back from a match: both choose again.
     void revenir();
     // Leaves; the peer is told.
@@ -45,7 +46,7 @@ public:
     Etat etat() const { return etat_; }
     bool hote() const { return hote_; }
     int cote_local() const { return hote_ ? 0 : 1; }
-    // Why the games were refused, for the screen (Latin-1).
+    // Why the games were refused, for the screen (UTF-8).
     const std::string& raison() const { return raison_; }
     const Choix& choix_local() const { return local_; }
     // The peer's fighter as it stands; perso 0xFF while none.

@@ -14,6 +14,7 @@
 #include "fenetre.h"
 #include "../menus/pause.h"
 #include "../menus/resultats.h"
+#include "partie_en_ligne.h"
 
 namespace {
 
@@ -104,6 +105,8 @@ void Jeu::ZeF()
         if (vers_selection) {
             vers_selection = false;
             Executer(CHOIX_VERSUS);
+        } else if (!en_ligne_demande.vide()) {
+            Executer(CHOIX_EN_LIGNE);
         } else {
             Executer(mp.ChoixMenu(sonmenu));
         }
@@ -139,6 +142,22 @@ void Jeu::Executer(int choix)
         mopt.destroy_menu();
         continuer = true;
         break;
+    case CHOIX_EN_LIGNE: {
+        DepartEcranEnLigne depart;
+        depart.heberger = en_ligne_demande.heberger;
+        if (en_ligne_demande.port != 0)
+            depart.port = en_ligne_demande.port;
+        depart.rejoindre = en_ligne_demande.rejoindre;
+        if (en_ligne_demande.reseau)
+            depart.reseau = *en_ligne_demande.reseau;
+        // Asked once: the next visit starts from the screen's buttons, the
+        // network as the command line set it.
+        en_ligne_demande.heberger = false;
+        en_ligne_demande.rejoindre.clear();
+        jouer_en_ligne(parMoteur, sp, sonmenu, depart);
+        continuer = true;
+        break;
+    }
     case CHOIX_CREDITS:
         mcredits.init_menu();
         mcredits.Menu_credits(sonmenu);

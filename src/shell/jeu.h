@@ -29,6 +29,8 @@ public:
     std::optional<Edition> edition_demandee;
     // The display asked for on the command line, the same way.
     DemandeAffichage affichage_demande;
+    // Online play asked for on the command line: straight to it once.
+    DemandeEnLigne en_ligne_demande;
 
     // Never returns: quitting ends the process with status 1.
     void ZeF();

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "../reseau/liaison.h"
+
 void DemandeAffichage::appliquer(ReglageAffichage& r) const
 {
     if (plein_ecran)
@@ -43,6 +45,28 @@ LigneDeCommande lire_ligne_de_commande(int argc, const char* const* argv)
             l.affichage.plein_ecran = true;
         } else if ((arg == "--lisse" || arg == "--net") && !l.affichage.lissage) {
             l.affichage.lissage = arg == "--lisse" ? Lissage::lisse : Lissage::net;
+        } else if (arg == "--heberger" && l.en_ligne.vide()) {
+            l.en_ligne.heberger = true;
+            // The port is optional: a number next is one.
+            if (valeur && valeur[0] >= '0' && valeur[0] <= '9') {
+                std::string hote;
+                if (!lire_adresse(std::string("x:") + valeur, hote, l.en_ligne.port))
+                    return refuser();
+                ++i;
+            }
+        } else if (arg == "--rejoindre" && valeur && l.en_ligne.vide()) {
+            std::string hote;
+            uint16_t port;
+            if (!lire_adresse(valeur, hote, port))
+                return refuser();
+            l.en_ligne.rejoindre = valeur;
+            ++i;
+        } else if (arg == "--reseau" && valeur && !l.en_ligne.reseau) {
+            Conditions c;
+            if (!lire_conditions(valeur, c))
+                return refuser();
+            l.en_ligne.reseau = c;
+            ++i;
         } else {
             return refuser();
         }
@@ -53,5 +77,6 @@ LigneDeCommande lire_ligne_de_commande(int argc, const char* const* argv)
 void afficher_usage()
 {
     std::fprintf(stderr, "usage: zef [--edition classique|ameliore] [--fenetre 1|2|3 | --plein-ecran] [--lisse | --net]"
-                         " [--revoir FILE]\n");
+                         " [--revoir FILE]\n"
+                         "       [--heberger [PORT] | --rejoindre HOST[:PORT]] [--reseau delai=MS,gigue=MS,perte=PCT,...]\n");
 }

@@ -3,8 +3,11 @@
 #ifndef ZEF_LIGNE_DE_COMMANDE_H
 #define ZEF_LIGNE_DE_COMMANDE_H
 
+#include <cstdint>
 #include <optional>
+#include <string>
 
+#include "../reseau/conditions.h"
 #include "affichage.h"
 #include "edition.h"
 
@@ -18,11 +21,22 @@ struct DemandeAffichage {
     void appliquer(ReglageAffichage& r) const;
 };
 
+// Straight to an online match, and the network made worse on purpose.
+struct DemandeEnLigne {
+    bool heberger = false;
+    uint16_t port = 0;          // 0: the default port
+    std::string rejoindre;      // "host[:port]"
+    std::optional<Conditions> reseau;
+
+    bool vide() const { return !heberger && rejoindre.empty(); }
+};
+
 struct LigneDeCommande {
     bool valide = true;
     const char* rejeu = nullptr;   // --revoir FILE
     std::optional<Edition> edition;
     DemandeAffichage affichage;
+    DemandeEnLigne en_ligne;
 };
 
 LigneDeCommande lire_ligne_de_commande(int argc, const char* const* argv);

@@ -20,6 +20,9 @@
 // zef --plein-ecran            in full screen (kept)
 // zef --lisse / --net          smooth or sharp scaling (kept)
 // zef --revoir FILE            plays a recorded match, then ends
+// zef --heberger [PORT]        straight to hosting an online match
+// zef --rejoindre HOST[:PORT]  straight to joining one
+// zef --reseau SPEC            online, over a network made worse (delai=MS,...)
 int main(int argc, char** argv)
 {
     const LigneDeCommande demandes = lire_ligne_de_commande(argc, argv);
@@ -66,6 +69,7 @@ int main(int argc, char** argv)
     Jeu* jeu = new Jeu;   // lives until the process ends
     jeu->edition_demandee = demandes.edition;
     jeu->affichage_demande = demandes.affichage;
+    jeu->en_ligne_demande = demandes.en_ligne;
     if (demandes.rejeu)
         return jeu->revoir(rejeu.c_str());
     jeu->ZeF();

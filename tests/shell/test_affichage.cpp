@@ -238,4 +238,25 @@ TEST(LigneDeCommande, TakesEachChoiceOnceAndRefusesTheRest)
         EXPECT_FALSE(lire(faux).valide) << faux[0];
 }
 
+TEST(LigneDeCommande, OnlineMatchesHostedOrJoinedOverANetworkMadeWorse)
+{
+    const LigneDeCommande hote = lire({"--heberger", "--fenetre", "1"});
+    ASSERT_TRUE(hote.valide);
+    EXPECT_TRUE(hote.en_ligne.heberger);
+    EXPECT_EQ(hote.en_ligne.port, 0) << "the default port";
+    EXPECT_EQ(lire({"--heberger", "7100"}).en_ligne.port, 7100);
+
+    const LigneDeCommande invite = lire({"--rejoindre", "192.168.1.20:7100", "--reseau", "delai=75,perte=5"});
+    ASSERT_TRUE(invite.valide);
+    EXPECT_EQ(invite.en_ligne.rejoindre, "192.168.1.20:7100");
+    ASSERT_TRUE(invite.en_ligne.reseau);
+    EXPECT_EQ(invite.en_ligne.reseau->delai_ms, 75);
+    EXPECT_EQ(invite.en_ligne.reseau->perte_pct, 5);
+
+    for (const std::vector<const char*>& faux :
+         {std::vector<const char*>{"--heberger", "70000"}, {"--heberger", "--rejoindre", "a"}, {"--rejoindre"},
+          {"--rejoindre", "a b"}, {"--rejoindre", "h:"}, {"--reseau", "vite"}})
+        EXPECT_FALSE(lire(faux).valide) << faux[0] << " " << (faux.size() > 1 ? faux[1] : "");
+}
+
 }  // namespace

@@ -60,7 +60,7 @@ TEST(MenuArt, EveryPictureTheGameLoadsIsWrittenAs24BitBmp) {
         produce_story_screens(ctx);
     }
     // The names the game's menus and fight load.
-    std::vector<std::string> names{"main", "options", "selectperso2", "credits", "txtcredits", "logo1", "curseur",
+    std::vector<std::string> names{"main", "options", "enligne", "selectperso2", "credits", "txtcredits", "logo1", "curseur",
                                    "barref", "barrePV", "barrePV1", "barrePV2", "barremana1", "barremana2",
                                    "shiz", "talon", "vishvakarman", "panda", "ko", "perfect", "timeup", "fight",
                                    "roundone", "roundtwo", "finalround", "resultats", "pause", "etincelle_coup",
@@ -175,7 +175,7 @@ TEST(MenuArt, HighlightedAndSelectedButtonsStandOut) {
 }
 
 TEST(MenuArt, ButtonsOnAScreenDoNotShareTheirHitAreas) {
-    for (const auto* screen : {&menus::title_placements(), &menus::options_placements(),
+    for (const auto* screen : {&menus::title_placements(), &menus::options_placements(), &menus::online_placements(),
                                &menus::results_placements(), &menus::pause_placements(),
                                &menus::defeat_placements()}) {
         for (std::size_t i = 0; i < screen->size(); ++i) {

@@ -288,6 +288,8 @@ void produce_menu_screens(Context& ctx) {
     const Image defeat = draw_defeat_screen(fonts), options_plus = draw_options_screen(fonts, true);
     ctx.out.write_bmp("graphics/defaite.bmp", defeat);
     ctx.out.write_bmp("graphics/options_plus.bmp", options_plus);
+    const Image online = draw_online_screen(fonts);
+    ctx.out.write_bmp("graphics/enligne.bmp", online);
     ctx.out.write_bmp("graphics/glissiere.bmp", draw_slider_track(false));
     ctx.out.write_bmp("graphics/glissiere_pleine.bmp", draw_slider_track(true));
     ctx.out.write_bmp("graphics/poignee0.bmp", draw_slider_knob(false));
@@ -297,5 +299,9 @@ void produce_menu_screens(Context& ctx) {
         write_previews(ctx, fonts, title, options, select, credits, credits_text);
         write_fight_screen_previews(ctx.out, fonts, results, pause);
         write_enhanced_previews(ctx.out, fonts, options_plus, defeat);
+        Image screen = online;
+        for (const Placement& p : online_placements())
+            place(screen, fonts, p, p.name == std::string("heberger") ? State::Hover : State::Normal);
+        style::preview_screen(ctx.out, "online", screen);
     }
 }

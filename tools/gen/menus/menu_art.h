@@ -105,6 +105,12 @@ struct OptionRow {
 std::vector<OptionRow> option_rows(bool volume_rows);
 PixelRect options_legend(bool volume_rows);
 Image draw_options_screen(const style::Fonts& fonts, bool volume_rows = false);
+// The online screen (graphics/enligne.bmp): the options' board and title,
+// HÉBERGER and REJOINDRE above a panel where the game writes the address
+// typed and the link's state, RETOUR at the bottom left.
+inline constexpr PixelRect kOnlineStatus{40, 215, 560, 180};
+const std::vector<Placement>& online_placements();
+Image draw_online_screen(const style::Fonts& fonts);
 // A slider on a volume rail: the groove (graphics/glissiere.bmp), the same
 // lit (glissiere_pleine.bmp, drawn over it up to the knob's middle) and the
 // knob (poignee0.bmp, under the pointer poignee1.bmp), all masked. The

@@ -141,6 +141,15 @@ const std::vector<Placement>& options_placements() {
     return list;
 }
 
+const std::vector<Placement>& online_placements() {
+    static const std::vector<Placement> list{
+        {"heberger", 220, 120},
+        {"rejoindre", 220, 166},
+        {"retour", 39, 422},
+    };
+    return list;
+}
+
 const std::vector<Placement>& results_placements() {
     static const std::vector<Placement> list{
         {"revanche", 128, 364},

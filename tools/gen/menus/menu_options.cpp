@@ -156,7 +156,7 @@ void legend(Canvas& canvas, const style::Fonts& fonts, bool volume_rows) {
     }
 }
 
-void bottom_bar(Canvas& canvas, const style::Fonts& fonts) {
+void bottom_bar(Canvas& canvas, const style::Fonts& fonts, const char* texte) {
     cairo_t* cr = canvas.cr();
     vertical_source(cr, 408, 480, {{0, hex(0x04050f), 0}, {0.2, hex(0x04050f), 0.75}, {1, hex(0x04050f), 0.9}});
     rect(cr, 0, 408, 640, 72);
@@ -169,7 +169,7 @@ void bottom_bar(Canvas& canvas, const style::Fonts& fonts) {
     note.horizon = 1;
     note.rim_width = 0;
     note.bevel = 0;
-    style::Placed p = style::place_text(canvas, fonts.sans, "réglages enregistrés au retour", 8, 0.4, 0, 434);
+    style::Placed p = style::place_text(canvas, fonts.sans, texte, 8, 0.4, 0, 434);
     p.x += 600 - (p.x + p.run.ink_right);
     style::draw_lettering(canvas, p, note);
 }
@@ -191,7 +191,24 @@ Image draw_options_screen(const style::Fonts& fonts, bool volume_rows) {
     page_title(canvas, fonts, "OPTIONS", 40, 30, 86.5);
     for (const OptionRow& r : option_rows(volume_rows)) rail(canvas, fonts, r);
     legend(canvas, fonts, volume_rows);
-    bottom_bar(canvas, fonts);
+    bottom_bar(canvas, fonts, "réglages enregistrés au retour");
+    return style::to_opaque(canvas);
+}
+
+Image draw_online_screen(const style::Fonts& fonts) {
+    Canvas canvas(640, 480);
+    backdrop(canvas);
+    page_title(canvas, fonts, "EN LIGNE", 40, 30, 86.5);
+    // The glass panel the game writes the address and what is happening on.
+    cairo_t* cr = canvas.cr();
+    const PixelRect box = kOnlineStatus;
+    style::blade_path(cr, box.x, box.y, box.w, box.h, 0, 10);
+    set(cr, hex(0x070920), 0.72);
+    cairo_fill_preserve(cr);
+    set(cr, style::kGold, 0.55);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    bottom_bar(canvas, fonts, "le port 7000 doit être ouvert chez l'hôte");
     return style::to_opaque(canvas);
 }
 
