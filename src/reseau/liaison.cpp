@@ -41,10 +41,24 @@ Liaison::Liaison() : hote_(std::make_unique<Hote>()) {}
 
 Liaison::~Liaison()
 {
-    if (pair_) {
-        enet_peer_disconnect_now(static_cast<ENetPeer*>(pair_), 0);
-        enet_host_flush(hote_->h);
+    if (!pair_)
+        return;
+    // A goodbye still on its way goes first: the transport disconnects once
+    // the peer has acknowledged everything sent (a packet arriving with the
+    // disconnection would be dropped there), and is given a moment for it.
+    auto* pair = static_cast<ENetPeer*>(pair_);
+    enet_peer_disconnect_later(pair, 0);
+    ENetEvent e;
+    for (int attente = 0; attente < 30 && enet_host_service(hote_->h, &e, 10) >= 0;) {
+        if (e.type == ENET_EVENT_TYPE_DISCONNECT)
+            return;
+        if (e.type == ENET_EVENT_TYPE_RECEIVE)
+            enet_packet_destroy(e.packet);
+        if (e.type == ENET_EVENT_TYPE_NONE)
+            ++attente;
     }
+    enet_peer_disconnect_now(pair, 0);
+    enet_host_flush(hote_->h);
 }
 
 bool lire_adresse(const std::string& texte, std::string& hote, uint16_t& port)

@@ -57,8 +57,17 @@ TEST(Liaison, TwoGamesOnThisMachineTalkAndAThirdIsTurnedAway)
     EXPECT_FALSE(attendre({hote.get(), invite.get(), intrus.get()}, [&] { return intrus->connectee(); }))
         << "the host plays one peer at a time";
 
-    invite.reset();   // leaves
+    // A goodbye sent just before leaving arrives before the link breaks:
+    // the peer is told why, not left guessing at a lost connection.
+    // (The game that leaves waits for its peer's acknowledgement, which
+    // the host gives on this thread meanwhile.)
+    invite->envoyer({42}, true, 0);
+    std::thread depart([&invite] { invite.reset(); });
+    std::vector<uint8_t> adieu;
+    EXPECT_TRUE(attendre({hote.get()}, [&] { return hote->recevoir(adieu); }));
+    EXPECT_EQ(adieu, std::vector<uint8_t>{42});
     EXPECT_TRUE(attendre({hote.get()}, [&] { return hote->rompue(); }));
+    depart.join();
 }
 
 TEST(Liaison, AddressesAreReadAsTyped)
