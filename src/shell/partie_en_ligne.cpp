@@ -57,9 +57,9 @@ ParamJoueur clavier_local(const ParamMoteur& reglages)
     return j;
 }
 
-// Only this player's own fighter's record, and only with progression on in
-// both games (the meeting made sure of it).
-void garder_experience(const ParamMoteur& reglages, const MatchEnLigne& match, int local, const Rejeu& entete)
+}  // namespace
+
+void garder_experience_en_ligne(const ParamMoteur& reglages, const MatchEnLigne& match, int local, const Rejeu& entete)
 {
     if (!entete.evolution)
         return;
@@ -69,8 +69,6 @@ void garder_experience(const ParamMoteur& reglages, const MatchEnLigne& match, i
     moi.carac.experience = p.donneesperso.carac.experience;
     moi.save_xp_file();
 }
-
-}  // namespace
 
 FinMatchEnLigne jouer_match_en_ligne(const Depart& d, int local, TransportLiaison& transport, Liaison& liaison,
                                      const ParamMoteur& reglages)
@@ -140,7 +138,7 @@ FinMatchEnLigne jouer_match_en_ligne(const Depart& d, int local, TransportLiaiso
         fin.tick = session.tick_desynchronise();
         Rejeu r = match.rejeu(session.rollback().confirme());
         if (fin.issue == Issue::fini) {
-            garder_experience(reglages, match, local, entete);
+            garder_experience_en_ligne(reglages, match, local, entete);
             fin.rejeu = garder_rejeu(r, std::time(nullptr));
         } else if (fin.issue == Issue::desynchronise) {
             // The keys both games agreed on, for study.

@@ -7,6 +7,7 @@
 #include "../engine/parammoteur.h"
 #include "../menus/enligne.h"
 #include "../menus/menuPerso.h"
+#include "../reseau/match_en_ligne.h"
 #include "../reseau/salon.h"
 
 // `reglages`: the game's own settings (this player's keys, progression,
@@ -25,5 +26,9 @@ struct FinMatchEnLigne {
 // F3 indicator (round trip, corrections per second) and the "attente" mark.
 FinMatchEnLigne jouer_match_en_ligne(const Depart& d, int local, TransportLiaison& transport, Liaison& liaison,
                                      const ParamMoteur& reglages);
+
+// With progression on in both games, this player's own fighter's record
+// takes the experience it ended the match with; nothing else is written.
+void garder_experience_en_ligne(const ParamMoteur& reglages, const MatchEnLigne& match, int local, const Rejeu& entete);
 
 #endif
