@@ -140,6 +140,25 @@ TEST_F(EnLigne, BurstsOfTotalLoss)
     EXPECT_GT(t.rollbacks, 0);
 }
 
+TEST_F(EnLigne, TheGameThatStartedFirstWaitsAndBothPlayInStep)
+{
+    // Side 2 starts a third of a second late: side 1 plays its window's
+    // worth of ticks, waits, then sits out frames until both are in step.
+    Conditions c;
+    c.delai_ms = 30;
+    Accidents a;
+    a.decalage_ms = 333;
+    const MatchDeuxJoueurs m = jouer_deux_joueurs(entete(4), c, 13, a);
+    ASSERT_EQ(m.cotes[0].issue, Issue::fini);
+    ASSERT_EQ(m.cotes[1].issue, Issue::fini);
+    EXPECT_EQ(m.cotes[0].somme, m.cotes[1].somme);
+    EXPECT_GE(m.cotes[0].ralentissements, 3);
+    EXPECT_LE(m.cotes[1].ralentissements, 2) << "the late side never slows";
+    // In step: the two sides' ticks at the end differ by little more than
+    // the ticks the network holds.
+    EXPECT_LE(std::abs(m.cotes[0].ticks - m.cotes[1].ticks), 6);
+}
+
 TEST_F(EnLigne, AGameSteppingOutOfStepIsStoppedOnBothSidesAtTheSameTick)
 {
     // The other side's copy of the match gives side 1 more strength: the
@@ -157,6 +176,11 @@ TEST_F(EnLigne, AGameSteppingOutOfStepIsStoppedOnBothSidesAtTheSameTick)
     EXPECT_GT(m.cotes[0].ticks, 0);
     // Well before the match could have ended.
     EXPECT_LT(m.duree_ms, 60 * 1000);
+    // The keys both agreed on are kept: played again here, side 1's copy
+    // of the match goes as it went there.
+    const VerificationRejeu v = verifier_rejeu(m.cotes[0].rejeu);
+    EXPECT_FALSE(m.cotes[0].rejeu.entrees.empty());
+    EXPECT_EQ(v.premier_ecart, -1) << "played again as far as it was confirmed";
 }
 
 TEST_F(EnLigne, APeerGoneSilentEndsTheMatchAfterThreeSeconds)
