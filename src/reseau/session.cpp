@@ -34,8 +34,10 @@ void SessionMatch::recevoir(int64_t maintenant_ms)
         }
         dernier_recu_ms_ = maintenant_ms;
         if (const Entrees* e = std::get_if<Entrees>(&*m)) {
-            if (e->match == match_ && issue_ == Issue::en_cours)
+            if (e->match == match_ && issue_ == Issue::en_cours) {
+                entendu_ = true;
                 traiter(*e, maintenant_ms);
+            }
         } else if (const AuRevoir* a = std::get_if<AuRevoir>(&*m)) {
             if (issue_ != Issue::en_cours)
                 continue;
@@ -50,7 +52,8 @@ void SessionMatch::recevoir(int64_t maintenant_ms)
     }
     if (issue_ != Issue::en_cours)
         return;
-    if (transport_.rompu() || maintenant_ms - dernier_recu_ms_ > SILENCE_MAX_MS)
+    const int64_t silence_max = entendu_ ? SILENCE_MAX_MS : ARRIVEE_MAX_MS;
+    if (transport_.rompu() || maintenant_ms - dernier_recu_ms_ > silence_max)
         issue_ = Issue::perdue;
     verifier_fin();
 }

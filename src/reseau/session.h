@@ -29,6 +29,8 @@ enum class Issue { en_cours, fini, desynchronise, perdue, quittee };
 
 // A peer heard from less often than this is gone: "connexion perdue".
 constexpr int64_t SILENCE_MAX_MS = 3000;
+// Before its first keys of a match the peer may still be loading the fight.
+constexpr int64_t ARRIVEE_MAX_MS = 10000;
 // A tick lasts 1/60 s.
 constexpr double MS_PAR_TICK = 1000.0 / 60.0;
 
@@ -89,6 +91,7 @@ private:
     int64_t tick_distant_ms_ = 0;     // when that datagram came
     int64_t maintenant_ms_;           // the clock at the last reception
     int64_t dernier_recu_ms_;
+    bool entendu_ = false;            // the peer's keys of this match have come
     uint32_t ping_recu_ = 0;          // the peer's clock in its last datagram
     double aller_retour_ = 0;
     bool aller_retour_mesure_ = false;
