@@ -106,8 +106,8 @@ const std::vector<ButtonSpec>& buttons() {
         {"reprendre", "REPRENDRE", ButtonKind::Title, kPauseButtonWidth, 28},
         {"coups", "LISTE DES COUPS", ButtonKind::Title, kPauseButtonWidth, 28},
         {"quitter_combat", "QUITTER LE COMBAT", ButtonKind::Title, kPauseButtonWidth, 28},
-        // The online screen's.
-        {"heberger", "HÉBERGER", ButtonKind::Title, 200, 28},
+        // The online screen's; HÉBERGER two rows taller for its accent.
+        {"heberger", "HÉBERGER", ButtonKind::Title, 200, 30},
         {"rejoindre", "REJOINDRE", ButtonKind::Title, 200, 28},
         // The story's lost fight.
         {"continuer", "CONTINUER", ButtonKind::Title, kResultsButtonWidth, 28},
