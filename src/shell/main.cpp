@@ -22,7 +22,7 @@
 // zef --revoir FILE            plays a recorded match, then ends
 // zef --heberger [PORT]        straight to hosting an online match
 // zef --rejoindre HOST[:PORT]  straight to joining one
-// zef --reseau SPEC            online, over a network made worse (delai=MS,...)
+// zef --reseau CONDITIONS      online, over a network made worse (delai=MS,...)
 int main(int argc, char** argv)
 {
     const LigneDeCommande demandes = lire_ligne_de_commande(argc, argv);
